@@ -2,6 +2,7 @@
 #include "fsutil/VEKGeneral.h"
 
 #include "toolkit/Handles.h"
+#include "toolkit/StdCtrls.h"
 
 #include <cwctype>
 
@@ -161,5 +162,13 @@ std::wstring SubstituteParams(const std::wstring& templ, const std::vector<TSubs
 }
 
 std::wstring TranslateText(const std::wstring& text) { return text; }
+
+void TranslateForm(tk::TForm*) {}
+
+void ClearPanel(tk::TPanel* panel) {
+  panel->SetCaption(std::wstring());
+  panel->SetBevelInner(tk::bvNone);
+  panel->SetBevelOuter(tk::bvNone);
+}
 
 }  // namespace vek

@@ -9,6 +9,11 @@
 #include <string>
 #include <vector>
 
+namespace tk {
+class TPanel;
+class TForm;
+}  // namespace tk
+
 namespace vek {
 
 enum TOSVersionClass : uint8_t {
@@ -73,5 +78,10 @@ std::wstring SubstituteParams(const std::wstring& templ, const std::vector<TSubs
 
 // Every user-visible text passes through here; the hook for a translation layer.
 std::wstring TranslateText(const std::wstring& text);
+// Every form of the library passes through here right after its creation event.
+void TranslateForm(tk::TForm* form);
+
+// Turns a panel into an invisible container: no caption, no bevels.
+void ClearPanel(tk::TPanel* panel);
 
 }  // namespace vek
