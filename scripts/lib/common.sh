@@ -46,8 +46,14 @@ prepare_prefix() {
     echo "== Creating Wine prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot --init >/dev/null 2>&1 || true
-    "$WINESERVER" -w
   fi
+  # Wine's own desktop window: top-level windows then show and hide at once without a window
+  # manager, and tray icons have a notification area to live in.
+  if ! grep -q '"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  fi
+  "$WINESERVER" -w
   rm -f "$WINEPREFIX/dosdevices/z:"
 }
 

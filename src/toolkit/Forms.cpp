@@ -98,7 +98,6 @@ void TForm::PlaceOnShow() {
 
 void TForm::Show() {
   SetVisible(true);
-  ::SetForegroundWindow(Handle());
 }
 
 void TForm::SetVisible(bool value) {
