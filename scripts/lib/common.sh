@@ -53,7 +53,6 @@ prepare_prefix() {
     "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
   fi
-  "$WINESERVER" -w
   rm -f "$WINEPREFIX/dosdevices/z:"
 }
 

@@ -5,6 +5,7 @@
 #include "fsutil/VEKGeneral.h"
 #include "toolkit/Application.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vek {
@@ -43,7 +44,10 @@ TVEKProgressDialog::TVEKProgressDialog(TComponent* AOwner) : TVEKForm(AOwner) {
   lblEstTimeRemainText->SetCaption(TranslateText(L"Estimated time remaining:"));
   lblEstTimeRemaining = new TLabel(this, pnlProgressBar);
   lblEstTimeRemaining->SetName(L"lblEstTimeRemaining");
+  // Right of its caption even where the font is wider than the design's.
   lblEstTimeRemaining->SetDesignBounds(140, 40, 0, 13);
+  lblEstTimeRemaining->SetLeft(std::max(lblEstTimeRemaining->Left(),
+                                        lblEstTimeRemainText->Left() + lblEstTimeRemainText->Width() + Scale(4)));
   pbCancel = new TButton(this, pnlProgressBar, TranslateText(L"&Cancel"));
   pbCancel->SetName(L"pbCancel");
   pbCancel->SetDesignBounds(301, 37, 75, 25);
