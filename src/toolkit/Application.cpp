@@ -2,6 +2,7 @@
 #include "toolkit/Application.h"
 
 #include "toolkit/Forms.h"
+#include "toolkit/Thread.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -40,6 +41,7 @@ void TApplication::Initialize() {
   ::InitCommonControlsEx(&icc);
   if (!FComInitialized)
     FComInitialized = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  TThread::InitMainThread();
 }
 
 bool TApplication::HandleOneMessage() {

@@ -3,8 +3,10 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Handles.h"
+#include "toolkit/Menus.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -124,6 +126,14 @@ LRESULT CALLBACK TWinControl::SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LP
 bool TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
     case WM_COMMAND:
+      if (lParam == 0 && HIWORD(wParam) <= 1) {
+        if (TMenuItem* item = TMenuItem::FromCommand(LOWORD(wParam))) {
+          item->Click();
+          result = 0;
+          return true;
+        }
+        return false;
+      }
       if (lParam) {
         if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam)); child && child != this) {
           child->CNCommand(HIWORD(wParam));
@@ -140,6 +150,30 @@ bool TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     }
     case WM_SIZE:
       Realign();
+      return false;
+    case WM_CONTEXTMENU:
+      if (FPopupMenu && reinterpret_cast<HWND>(wParam) == FHandle) {
+        int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+        if (x == -1 && y == -1) {  // from the keyboard: below the control's corner
+          POINT pt{0, 0};
+          ::ClientToScreen(FHandle, &pt);
+          x = pt.x;
+          y = pt.y;
+        }
+        FPopupMenu->Popup(x, y, FHandle);
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_KEYDOWN:
+      if (FOnKeyDown) {
+        WORD key = static_cast<WORD>(wParam);
+        FOnKeyDown(this, key);
+        if (key == 0) {
+          result = 0;
+          return true;
+        }
+      }
       return false;
     default:
       return false;

@@ -12,6 +12,10 @@
 
 namespace tk {
 
+class TPopupMenu;
+// Key is the virtual-key code; a handler that sets it to 0 consumes the key.
+using TKeyEvent = std::function<void(TComponent* Sender, WORD& Key)>;
+
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAnchors : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 
@@ -70,6 +74,11 @@ class TWinControl : public TComponent {
 
   TNotifyEvent OnClick() const { return FOnClick; }
   void SetOnClick(TNotifyEvent h) { FOnClick = std::move(h); }
+  TKeyEvent OnKeyDown() const { return FOnKeyDown; }
+  void SetOnKeyDown(TKeyEvent h) { FOnKeyDown = std::move(h); }
+  // Shown on a right click or the menu key.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
 
  protected:
   // Creates the window. Common controls are given their class name; containers of our own
@@ -89,6 +98,8 @@ class TWinControl : public TComponent {
   void UpdateBoundsFromWindow();
 
   TNotifyEvent FOnClick;
+  TKeyEvent FOnKeyDown;
+  TPopupMenu* FPopupMenu = nullptr;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam,
