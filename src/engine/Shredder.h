@@ -9,6 +9,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
+
+namespace vek {
+class TVEKProgressDialog;
+}
 
 class TShredder : public tk::TComponent {
  public:
@@ -64,6 +69,48 @@ class TShredder : public tk::TComponent {
   using TLocalTimeSource = std::function<SYSTEMTIME()>;
   void SetLocalTimeSource(TLocalTimeSource source) { FLocalTimeSource = std::move(source); }
 
+  // --- Operations -------------------------------------------------------------------------
+
+  // Overwrites a file with every pass of the method, then renames, truncates, back-dates and
+  // deletes it (unless keepFile); a folder is shredded file by file and removed deepest first.
+  // A link (junction, symbolic link) is removed as a link; what it points to is never touched.
+  TShredOutcome DestroyFileOrDir(const std::wstring& path, bool segmentOnly, bool silent, bool keepFile);
+  // Fills the drive's free space with filler files, overwrites and removes them.
+  TShredOutcome OverwriteDriveFreeSpace(const std::wstring& drive, bool silent);
+  // Overwrites the unused tail of the file's last cluster; length, time and attributes stay.
+  bool OverwriteFileSlack(const std::wstring& filename);
+  TShredOutcome OverwriteAllFileSlacks(char driveLetter, bool silent);
+  // Overwrites a raw device such as \\.\X:; nothing is deleted.
+  TShredOutcome DestroyDevice(const std::wstring& devicePath, bool segmentOnly, bool silent);
+  // Overwrites the values of a key and everything below it, then deletes it. Keys must start
+  // with HKCR\, HKCU\, HKLM\, HKU\ (or "HKU \"), HKCC\ or HKDD\; others are refused.
+  void DestroyRegKey(const std::wstring& key);
+
+  // --- Building blocks, used by the operations above ----------------------------------------
+
+  TShredOutcome OverwriteTarget(const std::wstring& path, bool segmentOnly, bool silent,
+                                vek::TVEKProgressDialog* outerProgress, bool keepFile);
+  TShredOutcome ObscureAndDelete(const std::wstring& path);
+  TShredOutcome DestroyDirTree(const std::wstring& path, bool silent);
+  // A random name of the same length (only the last dot survives), free in folder; empty when
+  // five candidates in a row name existing files.
+  std::wstring RandomizeFileName(const std::wstring& folder, const std::wstring& name);
+  static uint32_t QueryClusterSize(const std::wstring& path);
+  static bool IsDevicePath(const std::wstring& path);
+  static std::wstring FillerFileName(const std::wstring& folder, int k);
+  // Size of every filler but the last, for the free space measured at the start.
+  int64_t FillerFileSize(int64_t freeBytes) const;
+  // The 249-character name a file passes through before deletion, cut to 259 characters of path.
+  static std::wstring LongObscureName(const std::wstring& folder);
+  TShredOutcome WriteFillerFile(const std::wstring& fileName, const TShredFreeSpaceBlockObj& zeroBlock,
+                                int64_t size, vek::TVEKProgressDialog* progress);
+  TShredOutcome OverwriteSlacksInTree(const std::wstring& root, vek::TVEKProgressDialog* progress,
+                                      std::vector<std::wstring>& failures);
+  static int CountFilesUnder(const std::wstring& root);
+  static wchar_t DeviceDriveLetter(const std::wstring& devicePath);
+
+  TShredOutcome LastIntShredResult() const { return FLastIntShredResult; }
+
   // Number of passes the current method writes; zero or less writes none.
   int32_t TotalPasses() const;
   // Fills the block (its length already set) with the data of one pass, from the hook when one
@@ -72,6 +119,13 @@ class TShredder : public tk::TComponent {
 
  private:
   std::wstring CurrentRcmpText() const;
+  // Raises the cancel exception when the dialog, the outer dialog or the event asks for it.
+  void CheckCancel(vek::TVEKProgressDialog* own, vek::TVEKProgressDialog* outer);
+  bool EventCancelled();
+  TShredOutcome RemoveLink(const std::wstring& path, DWORD attributes);
+  TShredOutcome RunFreeSpaceFillers(const std::wstring& workFolder, int64_t free,
+                                    const TShredFreeSpaceBlockObj& zero,
+                                    vek::TVEKProgressDialog* progress, bool& failed);
 
   bool FFileDirUseInt = true;
   bool FFreeUseInt = true;

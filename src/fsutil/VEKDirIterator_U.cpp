@@ -36,7 +36,7 @@ void TVEKDirIterator::PushLevel(const std::wstring& dir) {
     if (find) {
       do {
         const DWORD attr = fd.dwFileAttributes;
-        if (attr & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
+        if (!FIncludeHiddenDirs && (attr & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) continue;
         if (!(attr & FILE_ATTRIBUTE_DIRECTORY)) continue;
         const std::wstring name = fd.cFileName;
         if (name == L"." || name == L"..") continue;

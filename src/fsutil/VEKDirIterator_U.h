@@ -33,6 +33,9 @@ class TVEKDirIterator : public tk::TComponent {
   void SetReverseFormat(bool value) { FReverseFormat = value; }
   bool IncludeStartDir() const { return FIncludeStartDir; }
   void SetIncludeStartDir(bool value) { FIncludeStartDir = value; }
+  // Hidden and system subdirectories are skipped unless this is set.
+  bool IncludeHiddenDirs() const { return FIncludeHiddenDirs; }
+  void SetIncludeHiddenDirs(bool value) { FIncludeHiddenDirs = value; }
 
   void Reset();
   std::wstring Next();
@@ -50,6 +53,7 @@ class TVEKDirIterator : public tk::TComponent {
   std::wstring FDirMask = L"*.*";
   bool FReverseFormat = false;
   bool FIncludeStartDir = false;
+  bool FIncludeHiddenDirs = false;
 };
 
 }  // namespace vek

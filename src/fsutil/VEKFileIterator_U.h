@@ -31,6 +31,9 @@ class TVEKFileIterator : public tk::TComponent {
   void SetOmitStartDirPrefix(bool value) { FOmitStartDirPrefix = value; }
   bool IncludeDirNames() const { return FIncludeDirNames; }
   void SetIncludeDirNames(bool value) { FIncludeDirNames = value; }
+  // Enters hidden and system subdirectories too (skipped by default).
+  bool IncludeHiddenDirs() const { return dirIterator->IncludeHiddenDirs(); }
+  void SetIncludeHiddenDirs(bool value) { dirIterator->SetIncludeHiddenDirs(value); }
 
   void Reset();
   std::wstring Next();
