@@ -38,7 +38,8 @@ bool IsDirectoryLink(const std::wstring& path) {
   std::wstring p = path;
   while (p.size() > 1 && p.back() == L'\\' && p[p.size() - 2] != L':' && p[p.size() - 2] != L'\\')
     p.pop_back();
-  if (p.empty()) return false;
+  // A drive's root is the drive itself, whatever the platform says of how it is mounted.
+  if (p.empty() || (p.size() <= 3 && p.size() >= 2 && p[1] == L':')) return false;
   DWORD attr = ::GetFileAttributesW(p.c_str());
   return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY) &&
          (attr & FILE_ATTRIBUTE_REPARSE_POINT);

@@ -159,6 +159,8 @@ TEST(Links, PathExistsFollowsLinksAndDirectoryLinkNeedsTheReparseFlag) {
   EXPECT_FALSE(IsDirectoryLink(tmp / L"plain"));
   EXPECT_FALSE(PathExists(tmp / L"gone"));
   EXPECT_FALSE(IsDirectoryLink(L""));
+  EXPECT_FALSE(IsDirectoryLink(L"C:\\"));
+  EXPECT_FALSE(IsDirectoryLink(L"C:"));
 }
 
 }  // namespace

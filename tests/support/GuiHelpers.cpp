@@ -37,6 +37,22 @@ BOOL CALLBACK CollectText(HWND wnd, LPARAM lParam) {
   return TRUE;
 }
 
+BOOL CALLBACK CollectListItems(HWND wnd, LPARAM lParam) {
+  wchar_t cls[64] = {};
+  ::GetClassNameW(wnd, cls, 64);
+  if (_wcsicmp(cls, L"ListBox") == 0) {
+    auto* out = reinterpret_cast<std::vector<std::wstring>*>(lParam);
+    const LRESULT count = ::SendMessageW(wnd, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      std::wstring item(::SendMessageW(wnd, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+      ::SendMessageW(wnd, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+      item.resize(item.size() - 1);
+      out->push_back(item);
+    }
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 HWND FindOwnWindow(const std::wstring& title) {
@@ -51,6 +67,7 @@ CommandWhenShown::CommandWhenShown(std::wstring title, int commandId, int timeou
           if (HWND wnd = FindOwnWindow(title)) {
             ::Sleep(50);  // let it finish showing
             ::EnumChildWindows(wnd, CollectText, reinterpret_cast<LPARAM>(&FSeenText));
+            ::EnumChildWindows(wnd, CollectListItems, reinterpret_cast<LPARAM>(&FSeenItems));
             FFound = true;
             ::PostMessageW(wnd, WM_COMMAND, MAKEWPARAM(commandId, BN_CLICKED), 0);
             return;

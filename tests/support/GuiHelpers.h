@@ -6,6 +6,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace testsupport {
 
@@ -23,10 +24,13 @@ class CommandWhenShown {
   bool Found() const { return FFound; }
   // The text of the window's static children, read before the command was posted.
   const std::wstring& SeenText() const { return FSeenText; }
+  // The lines of its list boxes, read at the same moment.
+  const std::vector<std::wstring>& SeenListItems() const { return FSeenItems; }
 
  private:
   std::atomic<bool> FFound{false};
   std::wstring FSeenText;
+  std::vector<std::wstring> FSeenItems;
   std::thread FThread;
 };
 
