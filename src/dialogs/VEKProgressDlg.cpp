@@ -136,8 +136,10 @@ void TVEKProgressDialog::UpdateI64Progress() {
 
 void TVEKProgressDialog::UpdatePosition(int value) {
   const int lo = pgbOverall->Min(), hi = pgbOverall->Max();
-  pgbOverall->SetPosition(value > hi ? hi : value < lo ? lo : value);
-  if (fShowTimeRemaining) {
+  const int position = value > hi ? hi : value < lo ? lo : value;
+  if (position != pgbOverall->Position()) pgbOverall->SetPosition(position);
+  // Nobody reads the estimate of a dialog that is not on screen.
+  if (fShowTimeRemaining && Visible()) {
     std::wstring text = TranslateText(L"<unknown>");
     const double now = Now();
     if (now != fStartTime) {
@@ -162,10 +164,15 @@ void TVEKProgressDialog::UpdatePosition(int value) {
         else
           text = SubstituteParams(TranslateText(L"%1 seconds"), {seconds});
       }
-      lblEstTimeRemaining->SetCaption(text);
+      if (text != lblEstTimeRemaining->Caption()) lblEstTimeRemaining->SetCaption(text);
     }
   }
-  Repaint();
+  // Repainting and emptying the queue costs more than a fast write: do it every few
+  // milliseconds, which keeps Cancel just as responsive.
+  const ULONGLONG tick = ::GetTickCount64();
+  if (tick - FLastPump < kPumpIntervalMs && FLastPump != 0) return;
+  FLastPump = tick;
+  if (::IsWindowVisible(Handle())) Repaint();
   Application().ProcessMessages();
 }
 

@@ -88,6 +88,8 @@ class TVEKProgressDialog : public TVEKForm {
   double fStartTime = 0;
   bool fCancelSetsModalResult = false;
   TNowFunction FNow;
+  static constexpr ULONGLONG kPumpIntervalMs = 15;
+  ULONGLONG FLastPump = 0;
 };
 
 }  // namespace vek

@@ -12,14 +12,41 @@ namespace tk {
 TProgressBar::TProgressBar(TComponent* AOwner, TWinControl* AParent, DWORD extraStyle)
     : TWinControl(AOwner, AParent) {
   CreateHandle(PROGRESS_CLASSW, extraStyle, 0);
+  ::SendMessageW(Handle(), PBM_SETRANGE32, FMin, FMax);
 }
 
-int TProgressBar::Min() const { return static_cast<int>(::SendMessageW(Handle(), PBM_GETRANGE, TRUE, 0)); }
-int TProgressBar::Max() const { return static_cast<int>(::SendMessageW(Handle(), PBM_GETRANGE, FALSE, 0)); }
-int TProgressBar::Position() const { return static_cast<int>(::SendMessageW(Handle(), PBM_GETPOS, 0, 0)); }
-void TProgressBar::SetMin(int value) { ::SendMessageW(Handle(), PBM_SETRANGE32, value, Max()); }
-void TProgressBar::SetMax(int value) { ::SendMessageW(Handle(), PBM_SETRANGE32, Min(), value); }
-void TProgressBar::SetPosition(int value) { ::SendMessageW(Handle(), PBM_SETPOS, value, 0); }
+void TProgressBar::SetMin(int value) {
+  if (value == FMin) return;
+  FMin = value;
+  ::SendMessageW(Handle(), PBM_SETRANGE32, FMin, FMax);
+  FPosition = FSentPosition = static_cast<int>(::SendMessageW(Handle(), PBM_GETPOS, 0, 0));
+}
+
+void TProgressBar::SetMax(int value) {
+  if (value == FMax) return;
+  FMax = value;
+  ::SendMessageW(Handle(), PBM_SETRANGE32, FMin, FMax);
+  FPosition = FSentPosition = static_cast<int>(::SendMessageW(Handle(), PBM_GETPOS, 0, 0));
+}
+
+void TProgressBar::SetPosition(int value) {
+  value = value < FMin ? FMin : value > FMax ? FMax : value;
+  if (value == FPosition) return;
+  FPosition = value;
+  // A bar that is not on screen takes the position when it is next painted.
+  if (::IsWindowVisible(Handle())) SyncPosition();
+}
+
+void TProgressBar::SyncPosition() {
+  if (FSentPosition == FPosition) return;
+  FSentPosition = FPosition;
+  ::SendMessageW(Handle(), PBM_SETPOS, FPosition, 0);
+}
+
+bool TProgressBar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg == WM_PAINT) SyncPosition();
+  return TWinControl::WndProc(msg, wParam, lParam, result);
+}
 
 // --- TTabSheet, TPageControl --------------------------------------------------------------
 

@@ -12,12 +12,20 @@ class TProgressBar : public TWinControl {
  public:
   TProgressBar(TComponent* AOwner, TWinControl* AParent, DWORD extraStyle = 0);
   std::wstring ClassName() const override { return L"TProgressBar"; }
-  int Min() const;
-  int Max() const;
-  int Position() const;
+  // Kept here as well, so reading them and writing the same value again costs nothing.
+  int Min() const { return FMin; }
+  int Max() const { return FMax; }
+  int Position() const { return FPosition; }
   void SetMin(int value);
   void SetMax(int value);
   void SetPosition(int value);
+
+ protected:
+  bool WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  void SyncPosition();
+  int FMin = 0, FMax = 100, FPosition = 0, FSentPosition = 0;
 };
 
 class TPageControl;
