@@ -18,8 +18,23 @@ HWND OwnerWindowOf(TComponent* owner) {
 
 }  // namespace
 
-TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, nullptr) {
-  CreateHandle(nullptr, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+TForm::TForm(TComponent* AOwner, const TCreateParams& params) : TWinControl(AOwner, nullptr) {
+  const wchar_t* cls = nullptr;
+  if (!params.WinClassName.empty()) {
+    WNDCLASSEXW wc{sizeof(wc)};
+    if (!::GetClassInfoExW(::GetModuleHandleW(nullptr), params.WinClassName.c_str(), &wc)) {
+      wc = WNDCLASSEXW{sizeof(wc)};
+      wc.lpfnWndProc = ::DefWindowProcW;
+      wc.hInstance = ::GetModuleHandleW(nullptr);
+      wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+      wc.hIcon = ::LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+      wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+      wc.lpszClassName = params.WinClassName.c_str();
+      ::RegisterClassExW(&wc);
+    }
+    cls = params.WinClassName.c_str();
+  }
+  CreateHandle(cls, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
   if (HWND owner = OwnerWindowOf(AOwner))
     ::SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
   TWinControl::SetVisible(false);

@@ -8,6 +8,12 @@ namespace tk {
 
 class TButton;
 
+// What a form's window is created with; a form may give its window a class name of its own
+// (another instance finds it by that name).
+struct TCreateParams {
+  std::wstring WinClassName;
+};
+
 enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcons : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 enum TPosition { poDesigned, poScreenCenter, poOwnerFormCenter };
@@ -16,7 +22,7 @@ using TCloseEvent = std::function<void(TComponent* Sender, TCloseAction& Action)
 
 class TForm : public TWinControl {
  public:
-  explicit TForm(TComponent* AOwner = nullptr);
+  explicit TForm(TComponent* AOwner = nullptr, const TCreateParams& params = TCreateParams());
   ~TForm() override;
   std::wstring ClassName() const override { return L"TForm"; }
   static bool FromHandleIsForm(HWND wnd);

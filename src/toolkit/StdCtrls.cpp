@@ -195,6 +195,16 @@ void TCheckBox::CNCommand(WORD code) {
 TRadioButton::TRadioButton(TComponent* AOwner, TWinControl* AParent, const std::wstring& caption)
     : TCheckBox(AOwner, AParent, caption, BS_AUTORADIOBUTTON) {}
 
+void TRadioButton::SetChecked(bool value) {
+  if (value == Checked()) return;
+  if (value && Parent()) {
+    for (TWinControl* sibling : Parent()->Controls())
+      if (sibling != this && dynamic_cast<TRadioButton*>(sibling))
+        ::SendMessageW(sibling->Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
+  }
+  TCheckBox::SetChecked(value);
+}
+
 // --- TComboBox ----------------------------------------------------------------------------
 
 TComboBox::TComboBox(TComponent* AOwner, TWinControl* AParent, TComboBoxStyle style)

@@ -92,7 +92,7 @@ class TCheckBox : public TWinControl {
   TCheckBox(TComponent* AOwner, TWinControl* AParent, const std::wstring& caption = std::wstring());
   std::wstring ClassName() const override { return L"TCheckBox"; }
   bool Checked() const;
-  void SetChecked(bool value);
+  virtual void SetChecked(bool value);
 
  protected:
   TCheckBox(TComponent* AOwner, TWinControl* AParent, const std::wstring& caption, DWORD style);
@@ -103,6 +103,8 @@ class TRadioButton : public TCheckBox {
  public:
   TRadioButton(TComponent* AOwner, TWinControl* AParent, const std::wstring& caption = std::wstring());
   std::wstring ClassName() const override { return L"TRadioButton"; }
+  // Selecting one clears the other radio buttons of its parent, without their OnClick.
+  void SetChecked(bool value) override;
 };
 
 enum TComboBoxStyle { csDropDown, csDropDownList };

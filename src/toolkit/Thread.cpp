@@ -61,7 +61,8 @@ TThread::~TThread() {
 }
 
 void TThread::Start() {
-  FThread = std::thread([this] {
+  const bool selfFreeing = FFreeOnTerminate;
+  std::thread worker([this, selfFreeing] {
     try {
       Execute();
     } catch (const std::exception& e) {
@@ -71,7 +72,13 @@ void TThread::Start() {
       Synchronize([] { Application().HandleException(L"Unknown error in a worker thread"); });
     }
     FFinished = true;
+    if (selfFreeing) delete this;
   });
+  // A self-freeing thread is never joined: nothing may touch the object once it runs.
+  if (selfFreeing)
+    worker.detach();
+  else
+    FThread = std::move(worker);
 }
 
 void TThread::WaitFor() {

@@ -2,6 +2,7 @@
 // waits for it.
 #pragma once
 
+#include <atomic>
 #include <exception>
 #include <functional>
 #include <thread>
@@ -18,6 +19,9 @@ class TThread {
   void Start();
   void WaitFor();
   bool Finished() const { return FFinished; }
+  // The thread deletes its own object when Execute ends; set before Start, and create the
+  // object with new.
+  void SetFreeOnTerminate(bool value) { FFreeOnTerminate = value; }
 
   // Runs f on the user-interface thread while this thread waits. An exception thrown by f
   // comes back here.
@@ -31,7 +35,8 @@ class TThread {
 
  private:
   std::thread FThread;
-  bool FFinished = false;
+  std::atomic<bool> FFinished{false};
+  bool FFreeOnTerminate = false;
 };
 
 }  // namespace tk

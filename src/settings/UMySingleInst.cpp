@@ -1,0 +1,4 @@
+// TMySingleInst registration.
+#include "settings/UMySingleInst.h"
+
+void UseMySingleInst() { UseSingleInstClass<TMySingleInst>(); }
