@@ -1,23 +1,22 @@
-// Program entry. The main window is not built yet: for now the program reports what the
-// engine in this build can do.
-#include "engine/PassData.h"
-#include "engine/Shredder.h"
+// Program entry: the single-instance gate, the three windows, the message loop.
+#include "app/Unit1.h"
+#include "settings/UMySingleInst.h"
+#include "toolkit/Application.h"
+#include "toolkit/Handles.h"
 
 #include <windows.h>
 
-#include <string>
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  TShredder engine;
-  std::wstring text =
-      L"Tamberlock is being built.\n\nThis build holds the shredding engine's settings and pass "
-      L"data, the path helpers and the folder walks. The main window comes next.\n\n"
-      L"Overwrite methods:\n";
-  for (int m = smZeros; m <= smGutmann; ++m) {
-    engine.SetIntMethod(static_cast<TShredMethod>(m));
-    text += L"  " + MethodDisplayName(engine.IntMethod()) + L" (" +
-            std::to_wstring(engine.TotalPasses()) + L" passes)\n";
-  }
-  ::MessageBoxW(nullptr, text.c_str(), L"Tamberlock", MB_OK | MB_ICONINFORMATION);
+  UseMySingleInst();
+  tk::UniqueKernelHandle mutex;
+  // A second start hands its paths to the running instance and ends here.
+  if (!PassSingleInstanceGate(mutex)) return 0;
+  tk::TApplication& app = tk::Application();
+  app.Initialize();
+  app.SetTitle(L"Tamberlock");
+  app.Guard([] { CreateProgramForms(); });
+  if (!Form1) return 1;
+  Form1->Show();
+  app.Run();
   return 0;
 }

@@ -77,6 +77,13 @@ void TApplication::Terminate() {
   ::PostQuitMessage(0);
 }
 
+void TApplication::CancelTerminate() {
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  FTerminated = false;
+}
+
 void TApplication::Minimize() {
   if (FMainForm && FMainForm->Handle()) ::ShowWindow(FMainForm->Handle(), SW_MINIMIZE);
 }

@@ -30,6 +30,8 @@ class TApplication : public TComponent {
   void ProcessMessages();
   void Terminate();
   bool Terminated() const { return FTerminated; }
+  // Takes back a Terminate that has not ended the loop yet (its quit message included).
+  void CancelTerminate();
 
   void Minimize();
   void Restore();

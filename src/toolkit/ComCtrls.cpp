@@ -146,7 +146,7 @@ bool TPageControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
 // --- TStatusBar ---------------------------------------------------------------------------
 
 TStatusBar::TStatusBar(TComponent* AOwner, TWinControl* AParent) : TWinControl(AOwner, AParent) {
-  CreateHandle(STATUSCLASSNAMEW, SBARS_SIZEGRIP | CCS_NOPARENTALIGN | CCS_NORESIZE, 0);
+  CreateHandle(STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE, 0);
   SetAlign(alBottom);
   SetHeight(Scale(22));
 }

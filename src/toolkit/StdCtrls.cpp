@@ -69,6 +69,11 @@ bool TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
       return true;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
+      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam)); child && child != this)
+        if (HBRUSH brush = child->CNCtlColor(reinterpret_cast<HDC>(wParam))) {
+          result = reinterpret_cast<LRESULT>(brush);
+          return true;
+        }
       if (FBrush) {
         HDC dc = reinterpret_cast<HDC>(wParam);
         ::SetBkColor(dc, FColor);
@@ -90,10 +95,50 @@ bool TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
 // --- TLabel -------------------------------------------------------------------------------
 
 TLabel::TLabel(TComponent* AOwner, TWinControl* AParent) : TWinControl(AOwner, AParent) {
-  CreateHandle(L"STATIC", SS_LEFT | SS_NOPREFIX, 0);
+  CreateHandle(L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0);
 }
 
-TLabel::~TLabel() = default;
+TLabel::~TLabel() {
+  if (FOwnFont) ::DeleteObject(FOwnFont);
+}
+
+bool TLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg == WM_SETCURSOR && FHandCursor) {
+    ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+    result = TRUE;
+    return true;
+  }
+  return TWinControl::WndProc(msg, wParam, lParam, result);
+}
+
+void TLabel::CNCommand(WORD code) {
+  if (code == STN_CLICKED) Click();
+}
+
+void TLabel::SetTextColor(COLORREF color) {
+  FTextColor = color;
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+HBRUSH TLabel::CNCtlColor(HDC dc) {
+  if (FTextColor == CLR_INVALID) return nullptr;
+  ::SetTextColor(dc, FTextColor);
+  ::SetBkMode(dc, TRANSPARENT);
+  return Parent() ? Parent()->BackgroundBrush() : ::GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void TLabel::SetFontStyle(bool bold, bool underline, int pointSize) {
+  LOGFONTW lf{};
+  ::GetObjectW(DefaultFont(), sizeof(lf), &lf);
+  if (bold) lf.lfWeight = FW_BOLD;
+  lf.lfUnderline = underline;
+  if (pointSize > 0) lf.lfHeight = -::MulDiv(pointSize, ScreenDpi(), 72);
+  HFONT font = ::CreateFontIndirectW(&lf);
+  SetFont(font);
+  if (FOwnFont) ::DeleteObject(FOwnFont);
+  FOwnFont = font;
+  if (FAutoSize) SetCaption(FCaption);
+}
 
 int TLabel::TextWidth(const std::wstring& text) const {
   HDC dc = ::GetDC(Handle());

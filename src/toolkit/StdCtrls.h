@@ -27,6 +27,7 @@ class TPanel : public TWinControl {
   // keeps the platform's face colour.
   void SetColor(COLORREF background, COLORREF text);
   void SetCaption(const std::wstring& value) override;
+  HBRUSH BackgroundBrush() const override { return FBrush ? FBrush : TWinControl::BackgroundBrush(); }
 
  protected:
   bool WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -52,8 +53,16 @@ class TLabel : public TWinControl {
   void SetBounds(int left, int top, int width, int height) override;
   // Width of text in this label's font.
   int TextWidth(const std::wstring& text) const;
+  // CLR_INVALID keeps the platform's text colour.
+  void SetTextColor(COLORREF color);
+  void SetFontStyle(bool bold, bool underline, int pointSize = 0);
+  // A link: the hand cursor over it.
+  void SetHandCursor(bool value) { FHandCursor = value; }
+  HBRUSH CNCtlColor(HDC dc) override;
 
  protected:
+  void CNCommand(WORD code) override;
+  bool WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   // The text drawn; the caption by default.
   virtual std::wstring GetLabelText() const { return FCaption; }
   void UpdateText();
@@ -61,6 +70,9 @@ class TLabel : public TWinControl {
  private:
   std::wstring FCaption;
   bool FAutoSize = true;
+  COLORREF FTextColor = CLR_INVALID;
+  HFONT FOwnFont = nullptr;
+  bool FHandCursor = false;
 };
 
 class TButton : public TWinControl {

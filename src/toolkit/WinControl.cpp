@@ -165,6 +165,26 @@ bool TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         return true;
       }
       return false;
+    case WM_SETFOCUS:
+      if (FOnEnter) FOnEnter(this);
+      return false;
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      if (TWinControl* child = FromHandle(item->hwndItem); child && child != this && child->CNDrawItem(item)) {
+        result = TRUE;
+        return true;
+      }
+      return false;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam)); child && child != this) {
+        if (HBRUSH brush = child->CNCtlColor(reinterpret_cast<HDC>(wParam))) {
+          result = reinterpret_cast<LRESULT>(brush);
+          return true;
+        }
+      }
+      return false;
     case WM_KEYDOWN:
       if (FOnKeyDown) {
         WORD key = static_cast<WORD>(wParam);

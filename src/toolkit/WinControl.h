@@ -69,11 +69,19 @@ class TWinControl : public TComponent {
   void Repaint() { ::RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE); }
 
   const std::vector<TWinControl*>& Controls() const { return FChildren; }
+  // What the control's own background is painted with; children that draw transparently use it.
+  virtual HBRUSH BackgroundBrush() const { return ::GetSysColorBrush(COLOR_BTNFACE); }
+  // WM_CTLCOLOR* for this control: set the colours on dc and return a brush, or nullptr to let
+  // the parent decide.
+  virtual HBRUSH CNCtlColor(HDC /*dc*/) { return nullptr; }
   // Lays children out by their alignment and anchors.
   void Realign();
 
   TNotifyEvent OnClick() const { return FOnClick; }
   void SetOnClick(TNotifyEvent h) { FOnClick = std::move(h); }
+  // Runs when the control receives the keyboard focus.
+  TNotifyEvent OnEnter() const { return FOnEnter; }
+  void SetOnEnter(TNotifyEvent h) { FOnEnter = std::move(h); }
   TKeyEvent OnKeyDown() const { return FOnKeyDown; }
   void SetOnKeyDown(TKeyEvent h) { FOnKeyDown = std::move(h); }
   // Shown on a right click or the menu key.
@@ -90,6 +98,9 @@ class TWinControl : public TComponent {
   // WM_COMMAND and WM_NOTIFY, handed back by the parent.
   virtual void CNCommand(WORD /*code*/) {}
   virtual bool CNNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
+  // WM_DRAWITEM of an owner-drawn control, handed back by the parent.
+  virtual bool CNDrawItem(DRAWITEMSTRUCT* /*item*/) { return false; }
+
   // For windows without a parent control (forms).
   HWND ParentHandleForCreate() const;
   virtual void Click();
@@ -99,6 +110,7 @@ class TWinControl : public TComponent {
 
   TNotifyEvent FOnClick;
   TKeyEvent FOnKeyDown;
+  TNotifyEvent FOnEnter;
   TPopupMenu* FPopupMenu = nullptr;
 
  private:
