@@ -20,9 +20,10 @@ void CopyText(wchar_t (&dest)[N], const std::wstring& src) {
   dest[n] = L'\0';
 }
 
+// Never destroyed: timers owned by objects that live until the process ends still leave it.
 std::map<UINT_PTR, TTimer*>& Timers() {
-  static std::map<UINT_PTR, TTimer*> timers;
-  return timers;
+  static auto* timers = new std::map<UINT_PTR, TTimer*>;
+  return *timers;
 }
 
 constexpr UINT kTrayCallback = WM_APP + 0x3A1;
@@ -30,8 +31,8 @@ constexpr wchar_t kTrayClass[] = L"TamberlockTrayWindow";
 constexpr UINT kTrayId = 1;
 
 TTrayIcon::TNotifyFunction& NotifyFunction() {
-  static TTrayIcon::TNotifyFunction f;
-  return f;
+  static auto* f = new TTrayIcon::TNotifyFunction;
+  return *f;
 }
 
 UINT TaskbarCreatedMessage() {

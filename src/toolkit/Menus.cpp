@@ -11,9 +11,10 @@ namespace tk {
 
 namespace {
 
+// Never destroyed: items owned by objects that live until the process ends still leave it.
 std::map<UINT, TMenuItem*>& CommandMap() {
-  static std::map<UINT, TMenuItem*> map;
-  return map;
+  static auto* map = new std::map<UINT, TMenuItem*>;
+  return *map;
 }
 
 UINT NextCommandId() {

@@ -285,6 +285,7 @@ std::wstring TComboBox::Item(int index) const {
 int TComboBox::ItemIndex() const { return static_cast<int>(::SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
 
 void TComboBox::SetItemIndex(int index) {
+  if (index == ItemIndex()) return;  // leaves typed text alone
   FSettingByCode = true;
   ::SendMessageW(Handle(), CB_SETCURSEL, index, 0);
   FSettingByCode = false;
