@@ -225,7 +225,7 @@ void TForm1::BuildDriveWipePage() {
   Panel3->SetAlign(alTop);
   auto* band = new TLabel(this, Panel3);
   band->SetAutoSize(false);
-  band->SetDesignBounds(12, 8, 795, 34);
+  band->SetDesignBounds(12, 4, 795, 44);
   band->SetCaption(vek::TranslateText(
       L"Securely wipes spare and hidden data areas on your drives. All free clusters on the drives, including the "
       L"contents of deleted files and folder, \r\nwill be wiped like a new drive."));

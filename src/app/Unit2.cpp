@@ -25,7 +25,7 @@ TCheckBox* Box(TComponent* owner, TWinControl* parent, const wchar_t* name, cons
                int top, bool checked) {
   auto* b = new TCheckBox(owner, parent, vek::TranslateText(caption));
   b->SetName(name);
-  b->SetDesignBounds(left, top, 360, 19);
+  b->SetDesignBounds(left, top, 416, 19);
   b->SetChecked(checked);
   return b;
 }
@@ -50,10 +50,10 @@ TOptions::TOptions(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsDialog);
   SetBorderIcons(biSystemMenu);
   SetPosition(poOwnerFormCenter);
-  SetDesignClientSize(420, 300);
+  SetDesignClientSize(468, 300);
 
   PageControl1 = new TPageControl(this, this);
-  PageControl1->SetDesignBounds(8, 8, 404, 250);
+  PageControl1->SetDesignBounds(8, 8, 452, 250);
   TabSheet1 = new TTabSheet(this, PageControl1, vek::TranslateText(L"General"));
   TabSheet2 = new TTabSheet(this, PageControl1, vek::TranslateText(L"File Sheredder"));
   TabSheet3 = new TTabSheet(this, PageControl1, vek::TranslateText(L"Drive Wipper"));
@@ -84,12 +84,12 @@ TOptions::TOptions(TComponent* AOwner) : TForm(AOwner) {
 
   Button1 = new TButton(this, this, vek::TranslateText(L"OK"));
   Button1->SetName(L"Button1");
-  Button1->SetDesignBounds(256, 268, 75, 25);
+  Button1->SetDesignBounds(304, 268, 75, 25);
   Button1->SetDefault(true);
   Button1->SetOnClick([this](TComponent*) { Close(); });
   Button2 = new TButton(this, this, vek::TranslateText(L"Cancel"));
   Button2->SetName(L"Button2");
-  Button2->SetDesignBounds(337, 268, 75, 25);
+  Button2->SetDesignBounds(385, 268, 75, 25);
   Button2->SetCancel(true);
   Button2->SetOnClick([this](TComponent*) { Close(); });
 

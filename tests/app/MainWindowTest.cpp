@@ -60,6 +60,13 @@ class ProgramWindows : public testing::Test {
     firstRunWroteRun = RegString(HKEY_CURRENT_USER, kRunKey, L"Tamberlock") != L"<missing>";
     firstRunWroteVerbs = KeyExists(HKEY_CURRENT_USER, kFileVerb) || KeyExists(HKEY_CURRENT_USER, kFolderVerb);
   }
+  // What the run changed goes, so that the next start of anything in this prefix is a first run.
+  static void TearDownTestSuite() {
+    ::DeleteFileW(SettingsFile().c_str());
+    UniqueRegKey run;
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, run.Put(), nullptr);
+    ::RegDeleteValueW(run.Get(), L"Tamberlock");
+  }
   static inline bool firstRunWroteSettings = false, firstRunWroteRun = false, firstRunWroteVerbs = false;
 
  protected:
