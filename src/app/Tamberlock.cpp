@@ -1,4 +1,5 @@
 // Program entry: the single-instance gate, the three windows, the message loop.
+#include "app/InstanceMutex.h"
 #include "app/Unit1.h"
 #include "settings/UMySingleInst.h"
 #include "toolkit/Application.h"
@@ -8,9 +9,8 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   UseMySingleInst();
-  tk::UniqueKernelHandle mutex;
   // A second start hands its paths to the running instance and ends here.
-  if (!PassSingleInstanceGate(mutex)) return 0;
+  if (!PassSingleInstanceGate(InstanceMutex())) return 0;
   tk::TApplication& app = tk::Application();
   app.Initialize();
   app.SetTitle(L"Tamberlock");
@@ -18,5 +18,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!Form1) return 1;
   Form1->Show();
   app.Run();
+  InstanceMutex().Reset();
   return 0;
 }

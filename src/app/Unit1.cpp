@@ -32,13 +32,6 @@ TForm1::TShellOpen& ShellOpen() {
   return f;
 }
 
-// The "start" switch: "-start" or "/start" in any letter case.
-bool HasStartSwitch(const std::vector<std::wstring>& params) {
-  for (const auto& p : params)
-    if (p.size() == 6 && (p[0] == L'-' || p[0] == L'/') && _wcsicmp(p.c_str() + 1, L"start") == 0) return true;
-  return false;
-}
-
 }  // namespace
 
 void CreateProgramForms() {
@@ -98,6 +91,14 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner, MainWindowParams()) {
   Timer4->SetName(L"Timer4");
   Timer5->SetName(L"Timer5");
   Timer6->SetName(L"Timer6");
+  Timer3->SetInterval(1000);
+  Timer4->SetInterval(1000);
+  Timer5->SetInterval(4000);
+  Timer6->SetInterval(1000);
+  Timer3->SetOnTimer([this](TComponent* s) { Timer3Timer(s); });
+  Timer4->SetOnTimer([this](TComponent* s) { Timer4Timer(s); });
+  Timer5->SetOnTimer([this](TComponent* s) { Timer5Timer(s); });
+  Timer6->SetOnTimer([this](TComponent* s) { Timer6Timer(s); });
 
   SetOnShow([this](TComponent* s) { FormShow(s); });
   SetOnCloseQuery([this](TComponent* s, bool& can) { FormCloseQuery(s, can); });
@@ -117,7 +118,7 @@ void TForm1::BuildMenus() {
   DeleteFolder1 = file->Add(vek::TranslateText(L"&Add Files..."), [this](TComponent*) { FlatSpeedButton4->ClickButton(); });
   DeleteFile1 = file->Add(vek::TranslateText(L"&Add Folder..."), [this](TComponent*) { FlatSpeedButton1->ClickButton(); });
   file->Add(L"-");
-  R1 = file->Add(vek::TranslateText(L"Run as Administrator"), nullptr, iiShield);
+  R1 = file->Add(vek::TranslateText(L"Run as Administrator"), [this](TComponent* s) { R1Click(s); }, iiShield);
   file->Add(L"-");
   Exit1 = file->Add(vek::TranslateText(L"&Exit"), [this](TComponent* s) { Exit1Click(s); });
   TMenuItem* options = MainMenu1->Items()->Add(vek::TranslateText(L"Options"));
@@ -171,6 +172,7 @@ void TForm1::BuildFileShredderPage() {
   FlatSpeedButton2 = button(L"FlatSpeedButton2", L"Start", 160, biStart);
   FlatSpeedButton4->SetOnClick([this](TComponent* s) { FlatSpeedButton4Click(s); });
   FlatSpeedButton1->SetOnClick([this](TComponent* s) { FlatSpeedButton1Click(s); });
+  FlatSpeedButton2->SetOnClick([this](TComponent* s) { FlatSpeedButton2Click(s); });
   ComboBox1 = LevelList(Panel1, L"ComboBox1");
   ComboBox1->SetOnChange([this](TComponent* s) { ComboBox1Change(s); });
 
@@ -211,6 +213,9 @@ void TForm1::BuildDriveWipePage() {
   };
   FlatSpeedButton3 = button(L"FlatSpeedButton3", L"Refresh..", 8, biRefresh);
   FlatSpeedButton5 = button(L"FlatSpeedButton5", L"Start", 84, biStart);
+  FlatSpeedButton3->SetOnClick([this](TComponent*) { SomeNameICantThinkOfNow(); });
+  FlatSpeedButton5->SetOnClick([this](TComponent* s) { FlatSpeedButton5Click(s); });
+  TabSheet5->SetOnShow([this](TComponent*) { SomeNameICantThinkOfNow(); });
   // Stored between the two security lists, as the settings file has always listed it.
   ckSilentOverwriteDriveFreeSpace = new TCheckBox(this, TabSheet5, vek::TranslateText(L"Silent Mode"));
   ckSilentOverwriteDriveFreeSpace->SetName(L"ckSilentOverwriteDriveFreeSpace");
@@ -243,6 +248,7 @@ void TForm1::BuildDriveWipePage() {
   pbTestOverwriteDriveFreeSpace = new TButton(this, TabSheet5, L"pbTestOverwriteDriveFreeSpace");
   pbTestOverwriteDriveFreeSpace->SetName(L"pbTestOverwriteDriveFreeSpace");
   pbTestOverwriteDriveFreeSpace->SetVisible(false);
+  pbTestOverwriteDriveFreeSpace->SetOnClick([this](TComponent* s) { pbTestOverwriteDriveFreeSpaceClick(s); });
 }
 
 void TForm1::BuildAboutPage() {
@@ -287,14 +293,14 @@ void TForm1::BuildTray() {
   TrayIcon1->SetBalloonTitle(L"Tamberlock");
   TrayIcon1->SetBalloonFlags(bfInfo);
   TrayIcon1->SetPopupMenu(PopupMenu1);
+  TrayIcon1->SetOnClick([this](TComponent* s) { TrayIcon1Click(s); });
+  BuildTrayMenu();
   TrayIcon1->SetVisible(true);
 }
 
 std::wstring TForm1::DataFolder() { return SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Tamberlock"; }
 
 void TForm1::FormCreate(TComponent*) {
-  const std::vector<std::wstring>& params = SingleInstManager().Parameters();
-  if (HasStartSwitch(params)) Timer4->SetEnabled(true);
   ComboBox1->SetItemIndex(0);
   ComboBox3->SetItemIndex(0);
   VEKDropFiles2->SetActive(true);
@@ -303,7 +309,7 @@ void TForm1::FormCreate(TComponent*) {
   FStore->setform(this);
   FStore->AccessProp(getP);
   SingleInstManager().SetOnProcessParam([this](const std::wstring& p) { HandleParam(p); });
-  for (const auto& p : params) HandleParam(p);
+  ProcessCommandLine(SingleInstManager().Parameters());
   Timer6->SetEnabled(true);
 }
 
@@ -364,12 +370,4 @@ void TForm1::OpenHelp() {
     return;
   }
   ::ShellExecuteW(Handle(), L"open", page.c_str(), nullptr, nullptr, SW_SHOW);
-}
-
-void TForm1::ComboBox1Change(TComponent*) {
-  if (Options && ComboBox1->ItemIndex() >= 0) Options->ComboBox1->SetItemIndex(ComboBox1->ItemIndex());
-}
-
-void TForm1::ComboBox3Change(TComponent*) {
-  if (Options && ComboBox3->ItemIndex() >= 0) Options->ComboBox3->SetItemIndex(ComboBox3->ItemIndex());
 }

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // "<n> bytes", "<x.xx> KB" ... with the user's decimal separator; "Unable to open file <path>"
 // when the file cannot be opened without sharing.
@@ -75,6 +76,37 @@ class TForm1 : public tk::TForm {
   void ComboBox1Change(tk::TComponent* Sender);
   void ComboBox3Change(tk::TComponent* Sender);
 
+  // The jobs. Only one runs at a time; a job asked for meanwhile runs when it ends.
+  void FlatSpeedButton2Click(tk::TComponent* Sender);
+  void cancellafilemenu();
+  int CountGroupEntries(int groupId) const;
+  bool JobRunning() const { return FJobRunning; }
+  int JobsRun() const { return FJobsRun; }
+
+  // The drive wipe page.
+  void SomeNameICantThinkOfNow();
+  void FlatSpeedButton5Click(tk::TComponent* Sender);
+  void pbTestOverwriteDriveFreeSpaceClick(tk::TComponent* Sender);
+
+  // Command line, timers, tray and elevation.
+  void ProcessCommandLine(const std::vector<std::wstring>& params);
+  void Timer3Timer(tk::TComponent* Sender);
+  void Timer4Timer(tk::TComponent* Sender);
+  void Timer5Timer(tk::TComponent* Sender);
+  void Timer6Timer(tk::TComponent* Sender);
+  void TrayIcon1Click(tk::TComponent* Sender);
+  void S2Click(tk::TComponent* Sender);
+  void H1Click(tk::TComponent* Sender);
+  void A1Click(tk::TComponent* Sender);
+  void R1Click(tk::TComponent* Sender);
+  tk::TMenuItem *S2, *H1, *S3, *O3, *A1, *w1;
+
+  // Starts a program elevated; raises the platform's error when it does not start. Tests
+  // replace it.
+  using TRunAs = std::function<void(const std::wstring& file, const std::wstring& parameters)>;
+  static void SetShellRunAsFunction(TRunAs f);
+  static void ShellRunAs(const std::wstring& file, const std::wstring& parameters, HWND owner);
+
   // The data folder that holds the settings file.
   static std::wstring DataFolder();
   // Opens the help page beside the program; tests record the call instead.
@@ -94,9 +126,23 @@ class TForm1 : public tk::TForm {
   tk::TPanel* ToolStrip(tk::TTabSheet* page, const wchar_t* name);
   tk::TComboBox* LevelList(tk::TPanel* strip, const wchar_t* name);
   void OpenHelp();
+  void RunJob(std::function<void()> job);
+  void StartJob();
+  void ContextMenuJob();
+  void WipeJob();
+  void RemoveEntries(const std::vector<tk::TListItem*>& items);
+  // The elevation prompt for a path that survived; true when the user asked for the restart.
+  bool AskForElevation(const std::wstring& path);
+  // Starts this program elevated with the paths; false (after reporting why) when it did not.
+  bool RelaunchElevated(const std::vector<std::wstring>& paths);
+  void BuildTrayMenu();
 
   std::unique_ptr<TxIniFile> FStore;
   bool FHiding = false;
+  bool FJobRunning = false;
+  int FJobsRun = 0;
+  std::vector<std::function<void()>> FPendingJobs;
+  bool FRefreshPending = false;
 };
 
 extern TForm1* Form1;

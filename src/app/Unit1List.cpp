@@ -123,9 +123,13 @@ void TForm1::VEKDropFiles2FileDrop(TComponent*, const std::wstring& DropItem, PO
 
 void TForm1::VEKDropFiles2DirectoryDrop(TComponent*, const std::wstring& DropItem, POINT) { AddFolderEntry(DropItem); }
 
+// A running job owns its entries: they stay until it has processed them.
 void TForm1::RemoveSelectedEntries() {
+  if (FJobRunning) return;
   for (int i = ListView1->Count() - 1; i >= 0; --i)
     if (ListView1->Items(i)->Selected()) ListView1->Delete(i);
 }
 
-void TForm1::ClearList() { ListView1->Clear(); }
+void TForm1::ClearList() {
+  if (!FJobRunning) ListView1->Clear();
+}
