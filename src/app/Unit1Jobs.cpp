@@ -68,6 +68,7 @@ void TForm1::RunJob(std::function<void()> job) {
     ++FJobsRun;
     next();
   }
+  FJobRunning = false;
   if (FRefreshPending) {
     FRefreshPending = false;
     SomeNameICantThinkOfNow();

@@ -18,69 +18,9 @@
 using namespace testsupport;
 using namespace tk;
 
+#include "app/ProgramFixture.h"
+
 namespace {
-
-std::wstring SettingsFile() { return TForm1::DataFolder() + L"\\settings.ini"; }
-
-std::wstring Ini(const wchar_t* section, const wchar_t* key) {
-  wchar_t buf[512] = {};
-  ::GetPrivateProfileStringW(section, key, L"<missing>", buf, 512, SettingsFile().c_str());
-  return buf;
-}
-
-// The string value of a key, or "<missing>".
-std::wstring RegString(HKEY root, const std::wstring& key, const wchar_t* value) {
-  wchar_t buf[1024] = {};
-  DWORD size = sizeof(buf);
-  if (::RegGetValueW(root, key.c_str(), value, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS) return L"<missing>";
-  return buf;
-}
-
-bool KeyExists(HKEY root, const std::wstring& key) {
-  UniqueRegKey k;
-  return ::RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, k.Put()) == ERROR_SUCCESS;
-}
-
-const std::wstring kFileVerb = L"Software\\Classes\\*\\shell\\Tamberlock";
-const std::wstring kFolderVerb = L"Software\\Classes\\Folder\\shell\\Tamberlock";
-
-// The windows are created once for the whole run, as in the program, on a first start:
-// no settings file and no shell entries.
-class ProgramWindows : public testing::Test {
- public:
-  static void SetUpTestSuite() {
-    UseMySingleInst();
-    Application().Initialize();
-    ::DeleteFileW(SettingsFile().c_str());
-    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tamberlock");
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\*\\shell\\Tamberlock");
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\Folder\\shell\\Tamberlock");
-    CreateProgramForms();
-    firstRunWroteSettings = Exists(SettingsFile());
-    firstRunWroteRun = RegString(HKEY_CURRENT_USER, kRunKey, L"Tamberlock") != L"<missing>";
-    firstRunWroteVerbs = KeyExists(HKEY_CURRENT_USER, kFileVerb) || KeyExists(HKEY_CURRENT_USER, kFolderVerb);
-  }
-  // What the run changed goes, so that the next start of anything in this prefix is a first run.
-  static void TearDownTestSuite() {
-    ::DeleteFileW(SettingsFile().c_str());
-    UniqueRegKey run;
-    ::RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, run.Put(), nullptr);
-    ::RegDeleteValueW(run.Get(), L"Tamberlock");
-  }
-  static inline bool firstRunWroteSettings = false, firstRunWroteRun = false, firstRunWroteVerbs = false;
-
- protected:
-  void SetUp() override {
-    Form1->ClearList();
-    vek::SetMessageDialogFunction([this](const std::wstring& text, uint8_t, vek::TMsgDlgButtons) {
-      messages.push_back(text);
-      return IDOK;
-    });
-  }
-  void TearDown() override { vek::SetMessageDialogFunction(nullptr); }
-  std::vector<std::wstring> messages;
-  TempDir tmp;
-};
 
 TEST_F(ProgramWindows, StartUpOrderClassAndFirstRun) {
   ASSERT_GE(Application().ComponentCount(), 3);
@@ -92,19 +32,18 @@ TEST_F(ProgramWindows, StartUpOrderClassAndFirstRun) {
   ::GetClassNameW(Form1->Handle(), cls, 128);
   EXPECT_STREQ(cls, L"Varnholt.SingleInstDemo.1");
   EXPECT_EQ(::FindWindowW(L"Varnholt.SingleInstDemo.1", nullptr), Form1->Handle());
-  EXPECT_EQ(Form1->ComboBox1->ItemIndex(), 0);
-  EXPECT_EQ(Form1->ComboBox3->ItemIndex(), 0);
-  EXPECT_EQ(Form1->ShredderObj->IntMethod(), smZeros);
-  EXPECT_EQ(Form1->test12->IntMethod(), smPseudorandom);
+  EXPECT_EQ(firstRun.combo1, 0);
+  EXPECT_EQ(firstRun.combo3, 0);
+  EXPECT_EQ(firstRun.fileMethod, smZeros);
+  EXPECT_EQ(firstRun.freeMethod, smPseudorandom);
   EXPECT_FALSE(firstRunWroteSettings) << "loading writes nothing";
   EXPECT_FALSE(firstRunWroteRun);
   EXPECT_FALSE(firstRunWroteVerbs);
-  EXPECT_TRUE(Options->CheckBox6->Checked());
-  EXPECT_FALSE(Options->CheckBox4->Checked());
-  EXPECT_FALSE(Options->ckSilentDestroyFileDir->Checked());
-  EXPECT_EQ(Options->ComboBox1->ItemIndex(), -1);
-  EXPECT_EQ(Options->ComboBox1->Text(), L"Simple zero-fill (1 pass)");
-  EXPECT_EQ(Form1->PageControl1->ActivePage(), Form1->TabSheet4);
+  EXPECT_TRUE(firstRun.startUp);
+  EXPECT_FALSE(firstRun.exitWhenFinished);
+  EXPECT_FALSE(firstRun.silent);
+  EXPECT_EQ(firstRun.optionsCombo1, -1);
+  EXPECT_EQ(firstRun.optionsCombo1Text, L"Simple zero-fill (1 pass)");
   EXPECT_EQ(Form1->ClientWidth(), Scale(827));
 }
 
