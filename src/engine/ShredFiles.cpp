@@ -213,6 +213,9 @@ TShredOutcome TShredder::OverwriteTarget(const std::wstring& path, bool segmentO
                 failed = true;
               remaining -= written;
             }
+            // Write-through is a request some platforms ignore: each pass reaches the disk
+            // before the next one starts (and before the file is deleted).
+            if (!failed && !::FlushFileBuffers(h.Get()) && !device) failed = true;
           }
         }
       }

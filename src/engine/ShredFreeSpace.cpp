@@ -59,6 +59,7 @@ TShredOutcome TShredder::WriteFillerFile(const std::wstring& fileName, const TSh
     if (progress && progress->Cancel) throw EShredCancelled();
     if (EventCancelled()) throw EShredCancelled();
   }
+  ::FlushFileBuffers(h.Get());  // the fillers must really take the space on the disk
   return soCompleted;
 }
 

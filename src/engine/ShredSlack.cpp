@@ -93,6 +93,7 @@ bool TShredder::OverwriteFileSlack(const std::wstring& filename) {
       result = false;
       break;
     }
+    ::FlushFileBuffers(file.Handle());
   }
   return result;
 }
