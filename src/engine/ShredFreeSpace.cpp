@@ -90,9 +90,10 @@ TShredOutcome TShredder::RunFreeSpaceFillers(const std::wstring& workFolder, int
     if (EventCancelled()) throw EShredCancelled();
   }
   if (!failed) {
-    // The last filler takes all the space last measured.
+    // The last filler takes all the space that is left: it grows until the volume refuses
+    // more, since space the caller is not shown (reserved blocks, quotas) may hold old data too.
     const std::wstring name = FillerFileName(workFolder, n + 1);
-    if (WriteFillerFile(name, zero, free, progress) == soFailed) failed = true;
+    if (WriteFillerFile(name, zero, INT64_MAX, progress) == soFailed) failed = true;
     if (EventCancelled()) throw EShredCancelled();
     if (!failed) {
       overwrite(name);
