@@ -341,7 +341,10 @@ void TForm1::FormCloseQuery(TComponent*, bool& CanClose) {
 }
 
 void TForm1::Exit1Click(TComponent*) {
-  FStore->AccessProp(setP);  // a refused save leaves the program running
+  // Both windows' settings, so the file is complete even if Options was never opened; a
+  // refused save leaves the program running.
+  FStore->AccessProp(setP);
+  if (Options) Options->SaveSettings();
   Application().Terminate();
 }
 

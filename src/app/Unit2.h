@@ -24,6 +24,8 @@ class TOptions : public tk::TForm {
 
   void FormCreate(tk::TComponent* Sender);
   void FormCloseQuery(tk::TComponent* Sender, bool& CanClose);
+  // Writes every control of the dialog to the settings file.
+  void SaveSettings() { FStore->AccessProp(setP); }
   void CheckBox6Click(tk::TComponent* Sender);
   void CheckBox7Click(tk::TComponent* Sender);
   void CheckBox8Click(tk::TComponent* Sender);

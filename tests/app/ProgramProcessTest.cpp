@@ -122,4 +122,104 @@ TEST_F(ProgramProcess, ForwardedPathsNoThenYes) {
       << "a later \"&Yes\" destroys both";
 }
 
+// The first visible button with this caption anywhere inside the window.
+HWND FindButton(HWND top, const std::wstring& caption) {
+  struct Search { const std::wstring* caption; HWND found; } search{&caption, nullptr};
+  ::EnumChildWindows(
+      top,
+      [](HWND wnd, LPARAM lParam) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lParam);
+        wchar_t cls[32] = {}, text[128] = {};
+        ::GetClassNameW(wnd, cls, 32);
+        ::GetWindowTextW(wnd, text, 128);
+        if (_wcsicmp(cls, L"Button") == 0 && *s->caption == text && ::IsWindowVisible(wnd)) {
+          s->found = wnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring StatusText(HWND top) {
+  HWND bar = ::FindWindowExW(top, nullptr, L"msctls_statusbar32", nullptr);
+  wchar_t text[256] = {};
+  ::SendMessageW(bar, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::wstring RegString(HKEY root, const std::wstring& key, const wchar_t* value) {
+  wchar_t buf[1024] = {};
+  DWORD size = sizeof(buf);
+  if (::RegGetValueW(root, key.c_str(), value, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS) return L"<missing>";
+  return buf;
+}
+
+TEST_F(ProgramProcess, ForwardedPathShreddedWithStart) {
+  MakeFile(tmp / L"via start.txt", "s");
+  program = Start(L"");
+  ASSERT_GE(WaitUntil([] { return MainWindow() != nullptr; }), 0);
+  ::Sleep(1500);
+  tk::UniqueKernelHandle second = Start(L"\"" + (tmp / L"via start.txt") + L"\"");
+  ASSERT_EQ(::WaitForSingleObject(second.Get(), 20000), WAIT_OBJECT_0);
+  ASSERT_GE(WaitUntil([] { return Confirmation() != nullptr; }), 0);
+  HWND start = FindButton(MainWindow(), L"Start");
+  ASSERT_TRUE(start);
+  ::SendMessageW(start, BM_CLICK, 0, 0);
+  EXPECT_GE(WaitUntil([&] { return !Exists(tmp / L"via start.txt"); }), 0);
+  EXPECT_GE(WaitUntil([] {
+              return StatusText(MainWindow()) == L"Successfuly Erased....    (1) Files Deleted  (0) Folders Deleted";
+            }),
+            0)
+      << std::string(StatusText(MainWindow()).begin(), StatusText(MainWindow()).end());
+}
+
+TEST_F(ProgramProcess, ShellEntriesAfterStartUpAndSettingsAfterExit) {
+  wchar_t appData[MAX_PATH] = {};
+  ::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, appData);
+  const std::wstring settings = std::wstring(appData) + L"\\Tamberlock\\settings.ini";
+  program = Start(L"");
+  ASSERT_GE(WaitUntil([] { return MainWindow() != nullptr; }), 0);
+  const std::wstring exe = ProgramOnC();
+  EXPECT_GE(WaitUntil([&] {
+              return RegString(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Tamberlock") ==
+                     L"\"" + exe + L"\" /start";
+            }),
+            0);
+  EXPECT_EQ(RegString(HKEY_CURRENT_USER, L"Software\\Classes\\*\\shell\\Tamberlock\\command", nullptr),
+            L"\"" + exe + L"\" \"%1\"");
+  EXPECT_EQ(RegString(HKEY_CURRENT_USER, L"Software\\Classes\\Folder\\shell\\Tamberlock\\command", nullptr),
+            L"\"" + exe + L"\" \"%1\"");
+
+  // File > Exit from the keyboard: Alt+F opens the menu, E picks "&Exit". The menu's own loop
+  // may need a moment to start, so try a few times.
+  bool ended = false;
+  for (int attempt = 0; attempt < 5 && !ended; ++attempt) {
+    ::SetForegroundWindow(MainWindow());
+    ::PostMessageW(MainWindow(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
+    ::Sleep(700);
+    ::PostMessageW(MainWindow(), WM_KEYDOWN, 'E', 0);
+    ::PostMessageW(MainWindow(), WM_CHAR, 'e', 0);
+    ended = ::WaitForSingleObject(program.Get(), 3000) == WAIT_OBJECT_0;
+    if (!ended) ::PostMessageW(MainWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
+  }
+  ASSERT_TRUE(ended) << "Exit ends the program";
+  program.Reset();
+  struct Key { const wchar_t* section; const wchar_t* key; };
+  for (Key k : {Key{L"Form1", L"ComboBox1"}, Key{L"Form1", L"ckSilentOverwriteDriveFreeSpace"}, Key{L"Form1", L"ComboBox3"},
+                Key{L"Options", L"CheckBox6"}, Key{L"Options", L"CheckBox7"}, Key{L"Options", L"CheckBox8"},
+                Key{L"Options", L"CheckBox9"}, Key{L"Options", L"CheckBox10"}, Key{L"Options", L"CheckBox2"},
+                Key{L"Options", L"CheckBox3"}, Key{L"Options", L"CheckBox4"}, Key{L"Options", L"ckSilentDestroyFileDir"},
+                Key{L"Options", L"ComboBox1"}, Key{L"Options", L"CheckBox1"}, Key{L"Options", L"CheckBox5"},
+                Key{L"Options", L"ComboBox3"}}) {
+    wchar_t value[64] = {};
+    ::GetPrivateProfileStringW(k.section, k.key, L"<missing>", value, 64, settings.c_str());
+    EXPECT_STRNE(value, L"<missing>") << std::string(k.key, k.key + wcslen(k.key));
+  }
+  wchar_t value[64] = {};
+  ::GetPrivateProfileStringW(L"Options", L"CheckBox6", L"", value, 64, settings.c_str());
+  EXPECT_STREQ(value, L"1");
+}
+
 }  // namespace
