@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 
-PACKAGES=(g++-mingw-w64-x86-64-posix wine64 xvfb xauth cmake make googletest imagemagick e2fsprogs zip)
+PACKAGES=(g++-mingw-w64-x86-64-posix wine64 xvfb xauth cmake make googletest imagemagick e2fsprogs zip unzip)
 
 install_packages() {
   local missing=()

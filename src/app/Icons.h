@@ -14,5 +14,9 @@ enum TIconIndex { iiFile = 0, iiFolder = 2, iiHardDisk = 5, iiShield = 17 };
 void LoadProgramIcons(tk::TImageList& list);
 
 enum TBigIcon { biAddFiles, biAddFolder, biStart, biRefresh, biProgram };
-// A 32-pixel icon the caller owns.
+// A 32-pixel (at 96 DPI) icon the caller owns.
 HICON LoadBigIcon(TBigIcon which);
+// The program's icon at the small size, for the title bar and the tray.
+HICON LoadSmallProgramIcon();
+// The program's icon at any size.
+HICON LoadProgramIcon(int size);

@@ -48,10 +48,8 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner, MainWindowParams()) {
   SetBorderIcons(biSystemMenu | biMinimize);
   SetPosition(poScreenCenter);
   SetDesignClientSize(827, 601);
-  if (HICON icon = LoadBigIcon(biProgram)) {
-    ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  }
+  ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadBigIcon(biProgram)));
+  ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadSmallProgramIcon()));
 
   ImageList1 = new TImageList(this);
   LoadProgramIcons(*ImageList1);
@@ -273,7 +271,7 @@ void TForm1::BuildAboutPage() {
   lblLink->SetCaption(vek::TranslateText(L"Tamberlock help and home page"));
   lblLink->SetHandCursor(true);
   lblLink->SetOnClick([this](TComponent*) { OpenHelp(); });
-  HICON icon = LoadBigIcon(biProgram);
+  HICON icon = LoadProgramIcon(Scale(64));
   auto* picture = new TLabel(this, logo);
   ::SetWindowLongW(picture->Handle(), GWL_STYLE, ::GetWindowLongW(picture->Handle(), GWL_STYLE) | SS_ICON);
   picture->SetAutoSize(false);
@@ -286,7 +284,7 @@ void TForm1::BuildTray() {
   PopupMenu1->SetName(L"PopupMenu1");
   TrayIcon1 = new TTrayIcon(this);
   TrayIcon1->SetName(L"TrayIcon1");
-  HICON icon = LoadBigIcon(biProgram);
+  HICON icon = LoadSmallProgramIcon();
   TrayIcon1->SetIcon(icon);
   ::DestroyIcon(icon);
   TrayIcon1->SetHint(L"Tamberlock");

@@ -24,7 +24,7 @@ Tconfirm::Tconfirm(TComponent* AOwner) : TForm(AOwner) {
   ::SendMessageW(picture->Handle(), STM_SETICON, reinterpret_cast<WPARAM>(::LoadIconW(nullptr, IDI_WARNING)), 0);
   Label1 = new TLabel(this, this);
   Label1->SetAutoSize(false);
-  Label1->SetDesignBounds(96, 24, 320, 60);
+  Label1->SetDesignBounds(88, 24, 336, 60);
   Label1->SetCaption(
       vek::TranslateText(L"Are you sure you want to permanently delete the selected\r\n file(s) or folder(s)?"));
   FlatButton1 = new TButton(this, this, vek::TranslateText(L"&Yes"));
