@@ -3,18 +3,12 @@
 
 #include "dialogs/MessageDlg.h"
 #include "fsutil/VEKGeneral.h"
+#include "toolkit/Application.h"
 #include "toolkit/Handles.h"
 
 #include <stdexcept>
 
 namespace {
-
-std::string Utf8(const std::wstring& s) {
-  int n = ::WideCharToMultiByte(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(n, '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
 
 LSTATUS SetString(HKEY key, const std::wstring& name, const std::wstring& value) {
   return ::RegSetValueExW(key, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
@@ -38,9 +32,9 @@ void AddRunEntry(const std::wstring& name, const std::wstring& data) {
   tk::UniqueRegKey key;
   if (::RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
       ERROR_SUCCESS)
-    throw std::runtime_error("Failed to create key " + Utf8(kRunKey));
+    throw std::runtime_error("Failed to create key " + tk::ToUtf8(kRunKey));
   if (SetString(key.Get(), name, data) != ERROR_SUCCESS)
-    throw std::runtime_error("Failed to set data for '" + Utf8(name) + "'");
+    throw std::runtime_error("Failed to set data for '" + tk::ToUtf8(name) + "'");
 }
 
 void RemoveRunEntry(const std::wstring& name) {

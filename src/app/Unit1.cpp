@@ -139,6 +139,17 @@ TPanel* TForm1::ToolStrip(TTabSheet* page, const wchar_t* name) {
   return strip;
 }
 
+TFlatSpeedButton* TForm1::ToolButton(TPanel* strip, const wchar_t* name, const wchar_t* caption, int left,
+                                     int icon) {
+  auto* b = new TFlatSpeedButton(this, strip, vek::TranslateText(caption));
+  b->SetName(name);
+  b->SetDesignBounds(left, 9, 73, 65);
+  HICON h = LoadBigIcon(static_cast<TBigIcon>(icon));
+  b->SetIcon(h);
+  ::DestroyIcon(h);
+  return b;
+}
+
 TComboBox* TForm1::LevelList(TPanel* strip, const wchar_t* name) {
   auto* label = new TLabel(this, strip);
   label->SetTextColor(kStripText);
@@ -156,18 +167,9 @@ TComboBox* TForm1::LevelList(TPanel* strip, const wchar_t* name) {
 
 void TForm1::BuildFileShredderPage() {
   Panel1 = ToolStrip(TabSheet4, L"Panel1");
-  auto button = [this](const wchar_t* name, const wchar_t* caption, int left, TBigIcon icon) {
-    auto* b = new TFlatSpeedButton(this, Panel1, vek::TranslateText(caption));
-    b->SetName(name);
-    b->SetDesignBounds(left, 9, 73, 65);
-    HICON h = LoadBigIcon(icon);
-    b->SetIcon(h);
-    ::DestroyIcon(h);
-    return b;
-  };
-  FlatSpeedButton4 = button(L"FlatSpeedButton4", L"Add files..", 8, biAddFiles);
-  FlatSpeedButton1 = button(L"FlatSpeedButton1", L"Add folder..", 84, biAddFolder);
-  FlatSpeedButton2 = button(L"FlatSpeedButton2", L"Start", 160, biStart);
+  FlatSpeedButton4 = ToolButton(Panel1, L"FlatSpeedButton4", L"Add files..", 8, biAddFiles);
+  FlatSpeedButton1 = ToolButton(Panel1, L"FlatSpeedButton1", L"Add folder..", 84, biAddFolder);
+  FlatSpeedButton2 = ToolButton(Panel1, L"FlatSpeedButton2", L"Start", 160, biStart);
   FlatSpeedButton4->SetOnClick([this](TComponent* s) { FlatSpeedButton4Click(s); });
   FlatSpeedButton1->SetOnClick([this](TComponent* s) { FlatSpeedButton1Click(s); });
   FlatSpeedButton2->SetOnClick([this](TComponent* s) { FlatSpeedButton2Click(s); });
@@ -200,17 +202,8 @@ void TForm1::BuildFileShredderPage() {
 
 void TForm1::BuildDriveWipePage() {
   Panel2 = ToolStrip(TabSheet5, L"Panel2");
-  auto button = [this](const wchar_t* name, const wchar_t* caption, int left, TBigIcon icon) {
-    auto* b = new TFlatSpeedButton(this, Panel2, vek::TranslateText(caption));
-    b->SetName(name);
-    b->SetDesignBounds(left, 9, 73, 65);
-    HICON h = LoadBigIcon(icon);
-    b->SetIcon(h);
-    ::DestroyIcon(h);
-    return b;
-  };
-  FlatSpeedButton3 = button(L"FlatSpeedButton3", L"Refresh..", 8, biRefresh);
-  FlatSpeedButton5 = button(L"FlatSpeedButton5", L"Start", 84, biStart);
+  FlatSpeedButton3 = ToolButton(Panel2, L"FlatSpeedButton3", L"Refresh..", 8, biRefresh);
+  FlatSpeedButton5 = ToolButton(Panel2, L"FlatSpeedButton5", L"Start", 84, biStart);
   FlatSpeedButton3->SetOnClick([this](TComponent*) { SomeNameICantThinkOfNow(); });
   FlatSpeedButton5->SetOnClick([this](TComponent* s) { FlatSpeedButton5Click(s); });
   TabSheet5->SetOnShow([this](TComponent*) { SomeNameICantThinkOfNow(); });

@@ -125,6 +125,7 @@ class TForm1 : public tk::TForm {
   void BuildTray();
   tk::TPanel* ToolStrip(tk::TTabSheet* page, const wchar_t* name);
   tk::TComboBox* LevelList(tk::TPanel* strip, const wchar_t* name);
+  tk::TFlatSpeedButton* ToolButton(tk::TPanel* strip, const wchar_t* name, const wchar_t* caption, int left, int icon);
   void OpenHelp();
   void RunJob(std::function<void()> job);
   void StartJob();

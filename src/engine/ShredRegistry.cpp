@@ -24,16 +24,9 @@ std::optional<TRegKeyTarget> ResolveRegKey(const std::wstring& key) {
 
 namespace {
 
-std::string Narrow(const std::wstring& s) {
-  int n = ::WideCharToMultiByte(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(n, '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
-
 void SetValue(HKEY key, const std::wstring& name, DWORD type, const void* data, DWORD size) {
   if (::RegSetValueExW(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
-    throw std::runtime_error("Failed to set data for '" + Narrow(name) + "'");
+    throw std::runtime_error("Failed to set data for '" + tk::ToUtf8(name) + "'");
 }
 
 }  // namespace

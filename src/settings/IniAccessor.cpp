@@ -2,19 +2,13 @@
 #include "settings/IniAccessor.h"
 
 #include "fsutil/VEKGeneral.h"
+#include "toolkit/Application.h"
 
 #include <windows.h>
 
 #include <cwchar>
 
 namespace {
-
-std::string Utf8(const std::wstring& s) {
-  int n = ::WideCharToMultiByte(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(n, '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
 
 // Whole-text integer parse: decimal with an optional sign, or "0x" and hexadecimal digits.
 bool ParseInteger(const std::wstring& text, int& value) {
@@ -44,7 +38,7 @@ std::wstring TIniAccessor::ReadString(const std::wstring& section, const std::ws
 void TIniAccessor::WriteString(const std::wstring& section, const std::wstring& key,
                                const std::wstring& value) const {
   if (!::WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), FFileName.c_str()))
-    throw EIniFileError(Utf8(vek::SubstituteParams(vek::TranslateText(L"Unable to write to %1"), {FFileName})));
+    throw EIniFileError(tk::ToUtf8(vek::SubstituteParams(vek::TranslateText(L"Unable to write to %1"), {FFileName})));
 }
 
 int TIniAccessor::ReadInteger(const std::wstring& section, const std::wstring& key, int def) const {

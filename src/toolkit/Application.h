@@ -80,7 +80,8 @@ class TApplication : public TComponent {
 // The one application object of the process; created on first use.
 TApplication& Application();
 
-// UTF-8 (exception messages) to UTF-16.
+// UTF-8 (exception messages) to UTF-16, and back.
 std::wstring Widen(const std::string& text);
+std::string ToUtf8(const std::wstring& text);
 
 }  // namespace tk
