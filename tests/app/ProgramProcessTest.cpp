@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 using namespace testsupport;
@@ -142,6 +143,24 @@ HWND FindButton(HWND top, const std::wstring& caption) {
   return search.found;
 }
 
+// The number of rows of the first visible list view inside the window (the shred list).
+int ListRows(HWND top) {
+  HWND found = nullptr;
+  ::EnumChildWindows(
+      top,
+      [](HWND wnd, LPARAM lParam) -> BOOL {
+        wchar_t cls[32] = {};
+        ::GetClassNameW(wnd, cls, 32);
+        if (_wcsicmp(cls, L"SysListView32") == 0 && ::IsWindowVisible(wnd)) {
+          *reinterpret_cast<HWND*>(lParam) = wnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found ? static_cast<int>(::SendMessageW(found, LVM_GETITEMCOUNT, 0, 0)) : -1;
+}
+
 std::wstring StatusText(HWND top) {
   HWND bar = ::FindWindowExW(top, nullptr, L"msctls_statusbar32", nullptr);
   wchar_t text[256] = {};
@@ -164,10 +183,12 @@ TEST_F(ProgramProcess, ForwardedPathShreddedWithStart) {
   tk::UniqueKernelHandle second = Start(L"\"" + (tmp / L"via start.txt") + L"\"");
   ASSERT_EQ(::WaitForSingleObject(second.Get(), 20000), WAIT_OBJECT_0);
   ASSERT_GE(WaitUntil([] { return Confirmation() != nullptr; }), 0);
+  EXPECT_EQ(ListRows(MainWindow()), 1) << "the forwarded path is listed";
   HWND start = FindButton(MainWindow(), L"Start");
   ASSERT_TRUE(start);
   ::SendMessageW(start, BM_CLICK, 0, 0);
   EXPECT_GE(WaitUntil([&] { return !Exists(tmp / L"via start.txt"); }), 0);
+  EXPECT_GE(WaitUntil([] { return ListRows(MainWindow()) == 0; }), 0) << "the list is empty after the job";
   EXPECT_GE(WaitUntil([] {
               return StatusText(MainWindow()) == L"Successfuly Erased....    (1) Files Deleted  (0) Folders Deleted";
             }),
