@@ -3,6 +3,7 @@
 #include "app/Icons.h"
 
 #include "app/res/resource.h"
+#include "toolkit/Handles.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/WinControl.h"
 
@@ -37,9 +38,8 @@ void LoadProgramIcons(tk::TImageList& list) {
     if (i == iiFolder) id = IDI_FOLDER, stock = SIID_FOLDER;
     if (i == iiHardDisk) id = IDI_DISK, stock = SIID_DRIVEFIXED;
     if (i == iiShield) id = IDI_SHIELD, stock = SIID_SHIELD;
-    HICON icon = IconFor(id, stock, list.Size());
-    list.AddIcon(icon);
-    ::DestroyIcon(icon);
+    tk::UniqueIcon icon(IconFor(id, stock, list.Size()));
+    list.AddIcon(icon.Get());
   }
 }
 

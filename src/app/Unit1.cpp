@@ -48,8 +48,10 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner, MainWindowParams()) {
   SetBorderIcons(biSystemMenu | biMinimize);
   SetPosition(poScreenCenter);
   SetDesignClientSize(827, 601);
-  ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadBigIcon(biProgram)));
-  ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadSmallProgramIcon()));
+  FBigIcon.Reset(LoadBigIcon(biProgram));
+  FSmallIcon.Reset(LoadSmallProgramIcon());
+  ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FBigIcon.Get()));
+  ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(FSmallIcon.Get()));
 
   ImageList1 = new TImageList(this);
   LoadProgramIcons(*ImageList1);
@@ -144,9 +146,8 @@ TFlatSpeedButton* TForm1::ToolButton(TPanel* strip, const wchar_t* name, const w
   auto* b = new TFlatSpeedButton(this, strip, vek::TranslateText(caption));
   b->SetName(name);
   b->SetDesignBounds(left, 9, 73, 65);
-  HICON h = LoadBigIcon(static_cast<TBigIcon>(icon));
-  b->SetIcon(h);
-  ::DestroyIcon(h);
+  UniqueIcon picture(LoadBigIcon(static_cast<TBigIcon>(icon)));
+  b->SetIcon(picture.Get());
   return b;
 }
 
@@ -264,12 +265,12 @@ void TForm1::BuildAboutPage() {
   lblLink->SetCaption(vek::TranslateText(L"Tamberlock help and home page"));
   lblLink->SetHandCursor(true);
   lblLink->SetOnClick([this](TComponent*) { OpenHelp(); });
-  HICON icon = LoadProgramIcon(Scale(64));
+  FAboutIcon.Reset(LoadProgramIcon(Scale(64)));
   auto* picture = new TLabel(this, logo);
   ::SetWindowLongW(picture->Handle(), GWL_STYLE, ::GetWindowLongW(picture->Handle(), GWL_STYLE) | SS_ICON);
   picture->SetAutoSize(false);
   picture->SetDesignBounds(0, 0, 64, 64);
-  ::SendMessageW(picture->Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  ::SendMessageW(picture->Handle(), STM_SETICON, reinterpret_cast<WPARAM>(FAboutIcon.Get()), 0);
 }
 
 void TForm1::BuildTray() {
@@ -277,9 +278,7 @@ void TForm1::BuildTray() {
   PopupMenu1->SetName(L"PopupMenu1");
   TrayIcon1 = new TTrayIcon(this);
   TrayIcon1->SetName(L"TrayIcon1");
-  HICON icon = LoadSmallProgramIcon();
-  TrayIcon1->SetIcon(icon);
-  ::DestroyIcon(icon);
+  TrayIcon1->SetIcon(FSmallIcon.Get());
   TrayIcon1->SetHint(L"Tamberlock");
   TrayIcon1->SetBalloonTitle(L"Tamberlock");
   TrayIcon1->SetBalloonFlags(bfInfo);

@@ -139,6 +139,7 @@ class TForm1 : public tk::TForm {
   void BuildTrayMenu();
 
   std::unique_ptr<TxIniFile> FStore;
+  tk::UniqueIcon FBigIcon, FSmallIcon, FAboutIcon;
   bool FHiding = false;
   bool FJobRunning = false;
   int FJobsRun = 0;

@@ -48,10 +48,7 @@ TMenuItem::~TMenuItem() {
   }
 }
 
-void TMenuItem::FreeBitmaps() {
-  for (HBITMAP b : FBitmaps) ::DeleteObject(b);
-  FBitmaps.clear();
-}
+void TMenuItem::FreeBitmaps() { FBitmaps.clear(); }
 
 TMenuItem* TMenuItem::FromCommand(UINT id) {
   auto it = CommandMap().find(id);
@@ -97,7 +94,7 @@ HMENU TMenuItem::BuildMenu(bool popup, TImageList* images) {
       }
       if (images && item->FImageIndex >= 0) {
         if (HBITMAP bmp = images->CreateBitmap(item->FImageIndex)) {
-          FBitmaps.push_back(bmp);
+          FBitmaps.emplace_back(bmp);
           mi.fMask |= MIIM_BITMAP;
           mi.hbmpItem = bmp;
         }

@@ -4,6 +4,7 @@
 
 #include "toolkit/Component.h"
 #include "toolkit/Events.h"
+#include "toolkit/Handles.h"
 
 #include <windows.h>
 
@@ -62,7 +63,7 @@ class TMenuItem : public TComponent {
   TNotifyEvent FOnClick;
   std::vector<TMenuItem*> FItems;
   UINT FCommandId;
-  std::vector<HBITMAP> FBitmaps;
+  std::vector<UniqueGdiObject> FBitmaps;
   HMENU FBuiltMenu = nullptr;
 };
 

@@ -28,8 +28,7 @@ void TPanel::SetCaption(const std::wstring& value) {
 void TPanel::SetColor(COLORREF background, COLORREF text) {
   FColor = background;
   FTextColor = text;
-  if (FBrush) ::DeleteObject(FBrush);
-  FBrush = background == CLR_INVALID ? nullptr : ::CreateSolidBrush(background);
+  FBrush.Reset(background == CLR_INVALID ? nullptr : ::CreateSolidBrush(background));
   ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -38,7 +37,7 @@ void TPanel::Paint() {
   HDC dc = ::BeginPaint(Handle(), &ps);
   RECT r{};
   ::GetClientRect(Handle(), &r);
-  ::FillRect(dc, &r, FBrush ? FBrush : ::GetSysColorBrush(COLOR_BTNFACE));
+  ::FillRect(dc, &r, BackgroundBrush());
   auto edge = [&](TBevelCut cut, bool outer) {
     if (cut == bvNone) return;
     UINT kind = cut == bvRaised ? (outer ? BDR_RAISEDOUTER : BDR_RAISEDINNER)
@@ -78,13 +77,9 @@ bool TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
         HDC dc = reinterpret_cast<HDC>(wParam);
         ::SetBkColor(dc, FColor);
         if (FTextColor != CLR_INVALID) ::SetTextColor(dc, FTextColor);
-        result = reinterpret_cast<LRESULT>(FBrush);
+        result = reinterpret_cast<LRESULT>(FBrush.Get());
         return true;
       }
-      break;
-    case WM_NCDESTROY:
-      if (FBrush) ::DeleteObject(FBrush);
-      FBrush = nullptr;
       break;
     default:
       break;
@@ -98,9 +93,7 @@ TLabel::TLabel(TComponent* AOwner, TWinControl* AParent) : TWinControl(AOwner, A
   CreateHandle(L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0);
 }
 
-TLabel::~TLabel() {
-  if (FOwnFont) ::DeleteObject(FOwnFont);
-}
+TLabel::~TLabel() = default;
 
 bool TLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (msg == WM_SETCURSOR && FHandCursor) {
@@ -133,10 +126,9 @@ void TLabel::SetFontStyle(bool bold, bool underline, int pointSize) {
   if (bold) lf.lfWeight = FW_BOLD;
   lf.lfUnderline = underline;
   if (pointSize > 0) lf.lfHeight = -::MulDiv(pointSize, ScreenDpi(), 72);
-  HFONT font = ::CreateFontIndirectW(&lf);
-  SetFont(font);
-  if (FOwnFont) ::DeleteObject(FOwnFont);
-  FOwnFont = font;
+  UniqueGdiObject font(::CreateFontIndirectW(&lf));
+  SetFont(static_cast<HFONT>(font.Get()));
+  FOwnFont = std::move(font);
   if (FAutoSize) SetCaption(FCaption);
 }
 

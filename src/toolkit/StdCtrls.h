@@ -2,6 +2,7 @@
 // read-only rich edit.
 #pragma once
 
+#include "toolkit/Handles.h"
 #include "toolkit/WinControl.h"
 
 #include <string>
@@ -27,7 +28,9 @@ class TPanel : public TWinControl {
   // keeps the platform's face colour.
   void SetColor(COLORREF background, COLORREF text);
   void SetCaption(const std::wstring& value) override;
-  HBRUSH BackgroundBrush() const override { return FBrush ? FBrush : TWinControl::BackgroundBrush(); }
+  HBRUSH BackgroundBrush() const override {
+    return FBrush ? static_cast<HBRUSH>(FBrush.Get()) : TWinControl::BackgroundBrush();
+  }
 
  protected:
   bool WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -38,7 +41,7 @@ class TPanel : public TWinControl {
   TBevelCut FBevelInner = bvNone;
   COLORREF FColor = CLR_INVALID;
   COLORREF FTextColor = CLR_INVALID;
-  HBRUSH FBrush = nullptr;
+  UniqueGdiObject FBrush;
 };
 
 class TLabel : public TWinControl {
@@ -71,7 +74,7 @@ class TLabel : public TWinControl {
   std::wstring FCaption;
   bool FAutoSize = true;
   COLORREF FTextColor = CLR_INVALID;
-  HFONT FOwnFont = nullptr;
+  UniqueGdiObject FOwnFont;
   bool FHandCursor = false;
 };
 
