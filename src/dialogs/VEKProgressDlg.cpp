@@ -97,6 +97,20 @@ void TVEKProgressDialog::FormCreate(TComponent*) {
 
 void TVEKProgressDialog::FormShow(TComponent*) { fStartTime = Now(); }
 
+void TVEKProgressDialog::Reset() {
+  Hide();
+  fConfirmCancel = false;
+  fCancelSetsModalResult = false;
+  i64MinValue = i64MaxValue = i64PositionValue = 0;
+  fShowTimeRemaining = false;
+  SetModalResult(mrNone);
+  SetIndeterminate(false);
+  pgbOverall->SetMin(0);
+  pgbOverall->SetMax(100);
+  pgbOverall->SetPosition(0);
+  FormCreate(this);
+}
+
 void TVEKProgressDialog::SetShowTimeRemaining(bool value) {
   fShowTimeRemaining = value;
   lblEstTimeRemainText->SetVisible(value);

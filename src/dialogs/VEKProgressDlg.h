@@ -56,7 +56,11 @@ class TVEKProgressDialog : public TVEKForm {
   int IndeterminateUpdate() const { return pgbIndeterminate->MarqueeUpdate(); }
   void SetIndeterminateUpdate(int value) { pgbIndeterminate->SetMarqueeUpdate(value); }
 
-  // Set when the user presses Cancel; never cleared.
+  // Puts the dialog back in the state it had after creation, so one window can serve many
+  // operations one after another (creating a window costs more than a small file's shredding).
+  void Reset();
+
+  // Set when the user presses Cancel; cleared only by Reset.
   bool Cancel = false;
 
   // Components, public as on the form's design.

@@ -154,7 +154,7 @@ TShredOutcome TShredder::OverwriteTarget(const std::wstring& path, bool segmentO
   const int32_t totalPasses = TotalPasses();
   const bool device = IsDevicePath(path);
   {
-    auto progress = std::make_unique<TVEKProgressDialog>();
+    auto progress = TakeProgressDialog();
     progress->SetShowTimeRemaining(true);
     try {
       if (!silent) progress->Show();
@@ -222,6 +222,7 @@ TShredOutcome TShredder::OverwriteTarget(const std::wstring& path, bool segmentO
     } catch (...) {
       cancelled = true;
     }
+    KeepProgressDialog(std::move(progress));
   }
   if (!keepFile) ObscureAndDelete(path);
   const TShredOutcome outcome = failed ? soFailed : cancelled ? soCancelled : soCompleted;

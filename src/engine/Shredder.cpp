@@ -1,9 +1,24 @@
 // TShredder: defaults, pass count and the pass-data hook.
 #include "engine/Shredder.h"
 
+#include "dialogs/VEKProgressDlg.h"
 #include "engine/PassData.h"
 
 TShredder::TShredder(tk::TComponent* AOwner) : tk::TComponent(AOwner) {}
+
+TShredder::~TShredder() = default;
+
+std::unique_ptr<vek::TVEKProgressDialog> TShredder::TakeProgressDialog() {
+  if (!FIdleProgress) return std::make_unique<vek::TVEKProgressDialog>();
+  auto dialog = std::move(FIdleProgress);
+  dialog->Reset();
+  return dialog;
+}
+
+void TShredder::KeepProgressDialog(std::unique_ptr<vek::TVEKProgressDialog> dialog) {
+  dialog->Hide();
+  if (!FIdleProgress) FIdleProgress = std::move(dialog);
+}
 
 int32_t TShredder::TotalPasses() const {
   const int fixed = MethodPassTableValue(FIntMethod);

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ class TVEKProgressDialog;
 class TShredder : public tk::TComponent {
  public:
   explicit TShredder(tk::TComponent* AOwner = nullptr);
+  ~TShredder() override;
   std::wstring ClassName() const override { return L"TShredder"; }
 
   // Files and folders are shredded by the engine itself; False hands them to ExtFileExe/ExtDirExe.
@@ -123,6 +125,9 @@ class TShredder : public tk::TComponent {
   void CheckCancel(vek::TVEKProgressDialog* own, vek::TVEKProgressDialog* outer);
   bool EventCancelled();
   TShredOutcome RemoveLink(const std::wstring& path, DWORD attributes);
+  // The progress window of an overwrite: the one kept from the last overwrite when there is one.
+  std::unique_ptr<vek::TVEKProgressDialog> TakeProgressDialog();
+  void KeepProgressDialog(std::unique_ptr<vek::TVEKProgressDialog> dialog);
   TShredOutcome RunFreeSpaceFillers(const std::wstring& workFolder, int64_t free,
                                     const TShredFreeSpaceBlockObj& zero,
                                     vek::TVEKProgressDialog* progress, bool& failed);
@@ -145,6 +150,7 @@ class TShredder : public tk::TComponent {
   TNotifyStartingFileOverwritePass FOnStartingFileOverwritePass;
   TCheckForUserCancel FOnCheckForUserCancel;
   TLocalTimeSource FLocalTimeSource;
+  std::unique_ptr<vek::TVEKProgressDialog> FIdleProgress;
   // Outcome of the most recent in-place overwrite; kept for inspection only.
   TShredOutcome FLastIntShredResult = static_cast<TShredOutcome>(0);
 };

@@ -218,6 +218,34 @@ TEST_F(ShredFiles, ProgressCaptionNamesMethodPassAndPath) {
   EXPECT_EQ(found, (std::vector<bool>{true, true, true}));
 }
 
+TEST_F(ShredFiles, CancelButtonStopsOneFileAndTheNextStartsAfresh) {
+  const std::wstring first = tmp / L"first.bin", second = tmp / L"second.bin";
+  MakeFile(first, std::string(200000, 'f'));
+  MakeFile(second, std::string(200000, 's'));
+  engine.SetIntMethod(smUSDOD_E);
+  engine.SetIntFileBufferSize(65536);
+  bool pressed = false;
+  engine.SetOnStartingFileOverwritePass([&](tk::TComponent*, const std::wstring& item, int pass, int) {
+    if (pressed || pass != 2) return;
+    // The user presses Cancel on the progress window of the first file.
+    HWND dialog = FindOwnWindow(L"Tamberlock (US DoD 5220.22-M (E) pass 2/3) " + item);
+    ASSERT_TRUE(dialog);
+    HWND cancel = nullptr;
+    for (HWND panel = ::FindWindowExW(dialog, nullptr, nullptr, nullptr); panel && !cancel;
+         panel = ::FindWindowExW(dialog, panel, nullptr, nullptr))
+      cancel = ::FindWindowExW(panel, nullptr, L"Button", L"&Cancel");
+    ASSERT_TRUE(cancel);
+    ::SendMessageW(cancel, BM_CLICK, 0, 0);
+    pressed = true;
+  });
+  EXPECT_EQ(engine.DestroyFileOrDir(first, false, false, false), soCancelled);
+  EXPECT_TRUE(pressed);
+  EXPECT_FALSE(Exists(first));
+  // The window is kept for the next file, which must not inherit the cancel.
+  EXPECT_EQ(engine.DestroyFileOrDir(second, false, false, false), soCompleted);
+  EXPECT_FALSE(Exists(second));
+}
+
 TEST_F(ShredFiles, HookFailureFailsTheOverwrite) {
   const std::wstring f = tmp / L"hook.txt";
   MakeFile(f, "x");
