@@ -13,25 +13,9 @@ using namespace testsupport;
 
 namespace {
 
-std::wstring ProgramOnC() {
-  static const std::wstring copy = [] {
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
-    std::wstring target = std::wstring(temp) + L"Tamberlock.exe";
-    ::CopyFileW(ProgramBesideTest(L"Tamberlock.exe").c_str(), target.c_str(), FALSE);
-    return target;
-  }();
-  return copy;
-}
+std::wstring TamberlockOnC() { return ProgramOnC(L"Tamberlock.exe"); }
 
-tk::UniqueKernelHandle Start(const std::wstring& args) {
-  std::wstring cmd = L"\"" + ProgramOnC() + L"\" " + args;
-  STARTUPINFOW si{sizeof(si)};
-  PROCESS_INFORMATION pi{};
-  if (!::CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return {};
-  ::CloseHandle(pi.hThread);
-  return tk::UniqueKernelHandle(pi.hProcess);
-}
+tk::UniqueKernelHandle Start(const std::wstring& args) { return StartProgram(TamberlockOnC(), args); }
 
 // Polls until pred holds or the time is up; returns the milliseconds it took, or -1.
 template <typename Pred>
@@ -202,7 +186,7 @@ TEST_F(ProgramProcess, ShellEntriesAfterStartUpAndSettingsAfterExit) {
   const std::wstring settings = std::wstring(appData) + L"\\Tamberlock\\settings.ini";
   program = Start(L"");
   ASSERT_GE(WaitUntil([] { return MainWindow() != nullptr; }), 0);
-  const std::wstring exe = ProgramOnC();
+  const std::wstring exe = TamberlockOnC();
   EXPECT_GE(WaitUntil([&] {
               return RegString(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Tamberlock") ==
                      L"\"" + exe + L"\" /start";

@@ -32,6 +32,15 @@ FileState StateOf(const std::wstring& path) {
 // Last-write times agree to the two seconds a DOS date-time keeps.
 int64_t Ticks(FILETIME t) { return (int64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
 
+// Length, content, attributes and last-write time are as they were before the call.
+void ExpectRestored(const std::wstring& f, const FileState& before, int64_t size) {
+  const FileState after = StateOf(f);
+  EXPECT_EQ(after.size, size);
+  EXPECT_EQ(after.content, before.content);
+  EXPECT_EQ(after.attributes, before.attributes);
+  EXPECT_EQ(Ticks(after.lastWrite), Ticks(before.lastWrite));
+}
+
 class Slack : public testing::Test {
  protected:
   void SetUp() override { tk::Application().Initialize(); }
@@ -65,11 +74,7 @@ TEST_F(Slack, FiveThousandBytesGetTheRestOfTheClusterPerPass) {
   // Pass 1 wrote 3192 bytes at 5000..8191, so every later pass finds 8192 bytes.
   EXPECT_EQ(sizeAtPass, (std::vector<int64_t>{5000, 8192, 8192}));
   EXPECT_EQ(required, (std::vector<uint32_t>{4096, 4096, 4096}));
-  const FileState after = StateOf(f);
-  EXPECT_EQ(after.size, 5000);
-  EXPECT_EQ(after.content, before.content);
-  EXPECT_EQ(after.attributes, before.attributes);
-  EXPECT_EQ(Ticks(after.lastWrite), Ticks(before.lastWrite));
+  ExpectRestored(f, before, 5000);
 }
 
 TEST_F(Slack, WholeClusterFileHasNoSlack) {
@@ -106,11 +111,7 @@ TEST_F(Slack, HookExceptionRestoresTheFileBeforePassingOn) {
     if (pass == 2) throw std::runtime_error("hook failed");
   });
   EXPECT_THROW(engine.OverwriteFileSlack(f), std::runtime_error);
-  const FileState after = StateOf(f);
-  EXPECT_EQ(after.size, 5000);
-  EXPECT_EQ(after.content, before.content);
-  EXPECT_EQ(after.attributes, before.attributes);
-  EXPECT_EQ(Ticks(after.lastWrite), Ticks(before.lastWrite));
+  ExpectRestored(f, before, 5000);
 }
 
 TEST_F(Slack, DriveRunReportsTheFilesThatFailed) {

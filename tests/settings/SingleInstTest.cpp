@@ -78,24 +78,8 @@ TEST(SingleInst, ClassNameAndSignature) {
 
 // --- Real processes ----------------------------------------------------------------------------
 
-std::wstring DemoOnC() {
-  static const std::wstring copy = [] {
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
-    std::wstring target = std::wstring(temp) + L"single_inst_demo.exe";
-    ::CopyFileW(ProgramBesideTest(L"single_inst_demo.exe").c_str(), target.c_str(), FALSE);
-    return target;
-  }();
-  return copy;
-}
-
 tk::UniqueKernelHandle Start(const std::wstring& args) {
-  std::wstring cmd = L"\"" + DemoOnC() + L"\" " + args;
-  STARTUPINFOW si{sizeof(si)};
-  PROCESS_INFORMATION pi{};
-  if (!::CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return {};
-  ::CloseHandle(pi.hThread);
-  return tk::UniqueKernelHandle(pi.hProcess);
+  return StartProgram(ProgramOnC(L"single_inst_demo.exe"), args);
 }
 
 std::wstring ReadRecord(const std::wstring& path) {

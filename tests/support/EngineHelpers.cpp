@@ -4,6 +4,7 @@
 #include "support/TestFiles.h"
 
 #include <algorithm>
+#include <map>
 
 namespace testsupport {
 
@@ -27,17 +28,28 @@ std::wstring ProgramBesideTest(const std::wstring& exeName) {
   return dir.substr(0, dir.find_last_of(L'\\') + 1) + exeName;
 }
 
+std::wstring ProgramOnC(const std::wstring& exeName) {
+  static std::map<std::wstring, std::wstring> copies;
+  auto it = copies.find(exeName);
+  if (it != copies.end()) return it->second;
+  wchar_t temp[MAX_PATH] = {};
+  ::GetTempPathW(MAX_PATH, temp);
+  const std::wstring target = std::wstring(temp) + exeName;
+  ::CopyFileW(ProgramBesideTest(exeName).c_str(), target.c_str(), FALSE);
+  return copies[exeName] = target;
+}
+
+tk::UniqueKernelHandle StartProgram(const std::wstring& program, const std::wstring& args) {
+  std::wstring cmd = L"\"" + program + L"\" " + args;
+  STARTUPINFOW si{sizeof(si)};
+  PROCESS_INFORMATION pi{};
+  if (!::CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return {};
+  ::CloseHandle(pi.hThread);
+  return tk::UniqueKernelHandle(pi.hProcess);
+}
+
 std::string RecordTemplate(const std::wstring& outFile) {
-  // The build folder is reached through a unix path that a command line cannot start from:
-  // run a copy that lies on C:.
-  static const std::wstring copy = [] {
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
-    std::wstring target = std::wstring(temp) + L"record_args.exe";
-    ::CopyFileW(ProgramBesideTest(L"record_args.exe").c_str(), target.c_str(), FALSE);
-    return target;
-  }();
-  return "\"" + ToAcp(copy) + "\" \"" + ToAcp(outFile) + "\" %s";
+  return "\"" + ToAcp(ProgramOnC(L"record_args.exe")) + "\" \"" + ToAcp(outFile) + "\" %s";
 }
 
 std::string WaitForLines(const std::wstring& outFile, int lines, int timeoutMs) {
